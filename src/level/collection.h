@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "level/level.h"
+
+// A level collection: one text file of levels, read into memory in file order.
+class TLevelCollection {
+public:
+    // Reads directory + file_name (the directory ends in "/"). Every fault is reported on
+    // standard error, one flushed line each. 0: read without fault; -1: the file did not open;
+    // -2: at least one fault was reported (the faulty levels stay, but are never played).
+    int import(const std::string& directory, const std::string& file_name);
+    // Destroys every level, last first.
+    void clear_levels();
+
+    const std::string& get_name() const { return name; }
+    int32_t level_count() const { return static_cast<int32_t>(levels.size()); }
+    // The level at an index from 0, or null when the index is out of range or the level has
+    // no board (it was too small to be built).
+    const TLevel* get_level(int32_t index) const;
+
+private:
+    std::string name;
+    std::vector<std::unique_ptr<TLevel>> levels;
+};

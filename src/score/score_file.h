@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "score/high_score.h"
+
+// What the start of a run found in the score file. It decides what the end of the run must do
+// before it writes: a file that exists but could not be read is kept, never overwritten.
+enum class ScoreFileState { missing, loaded, unreadable };
+
+// Reads the score file into the store, silently.
+ScoreFileState load_score_file(THighScore& store, const std::string& path);
+
+// Writes the store at the end of a run. An unreadable file found at the start is first moved
+// aside (path + ".bak"), with one line on standard error. A failure to save is reported with
+// one line on standard error. Returns 1 when the results were saved, 0 otherwise.
+int save_score_file(const THighScore& store, const std::string& path, ScoreFileState state);
