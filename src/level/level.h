@@ -12,14 +12,24 @@ class TLevel {
 public:
     // Sizes the board, all floor. -1 (and nothing changes) when either side is below 3.
     int create(int32_t width, int32_t height);
-    // Frees the board; -1 when there is none.
+    // Frees the board, whose width and height go back to 0; -1 when there is none.
     int release();
     bool has_grid() const { return !cells.empty(); }
 
     // Cell::no_cell off the board.
-    Cell get_cell(int32_t column, int32_t row) const;
+    Cell get_cell(int32_t column, int32_t row) const {
+        if (!on_board(column, row)) return Cell::no_cell;
+        return cells[static_cast<size_t>(column) + static_cast<size_t>(row) * width];
+    }
     // -1 (and nothing changes) off the board.
-    int set_cell(int32_t column, int32_t row, Cell code);
+    int set_cell(int32_t column, int32_t row, Cell code) {
+        if (!on_board(column, row)) return -1;
+        cells[static_cast<size_t>(column) + static_cast<size_t>(row) * width] = code;
+        return 0;
+    }
+    // Stores `count` codes into a row from column 0 on, as set_cell would one by one; -1 (and
+    // nothing changes) when they do not fit on the board. Lets the import fill a row at once.
+    int set_row(int32_t row, const Cell* codes, int32_t count);
 
     // Turns the floor reachable from (column, row) into outside.
     void fill_outside(int32_t column, int32_t row);
@@ -42,6 +52,10 @@ public:
     void set_title(const std::string& value) { title = value; }
 
 protected:
+    bool on_board(int32_t column, int32_t row) const {
+        return column >= 0 && row >= 0 && column < width && row < height;
+    }
+
     int32_t width = 0;
     int32_t height = 0;
     int32_t number = 0;

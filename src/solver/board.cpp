@@ -1,0 +1,94 @@
+#include "solver/board.h"
+
+#include <algorithm>
+#include <deque>
+
+namespace {
+const int32_t column_step[4] = {-1, 1, 0, 0};
+const int32_t row_step[4] = {0, 0, -1, 1};
+}  // namespace
+
+bool SolverBoard::load(const TLevel& level, std::string& error) {
+    if (!level.has_grid()) {
+        error = "the level has no board";
+        return false;
+    }
+    width_ = level.get_width();
+    height_ = level.get_height();
+    const size_t count = static_cast<size_t>(width_) * static_cast<size_t>(height_);
+    free_.assign(count, 0);
+    target_.assign(count, 0);
+    targets_.clear();
+    start_boxes_.clear();
+    for (int32_t row = 0; row < height_; ++row) {
+        for (int32_t column = 0; column < width_; ++column) {
+            const int32_t square = column + row * width_;
+            const Cell cell = level.get_cell(column, row);
+            free_[square] = cell == Cell::floor || cell == Cell::target || cell == Cell::box ||
+                            cell == Cell::box_on_target;
+            target_[square] = cell == Cell::target || cell == Cell::box_on_target;
+            if (target_[square]) targets_.push_back(square);
+            if (cell == Cell::box || cell == Cell::box_on_target) start_boxes_.push_back(square);
+        }
+    }
+    const int32_t man_column = level.get_start_column();
+    const int32_t man_row = level.get_start_row();
+    if (man_column < 0 || man_column >= width_ || man_row < 0 || man_row >= height_) {
+        error = "the man starts off the board";
+        return false;
+    }
+    man_start_ = man_column + man_row * width_;
+    if (start_boxes_.empty() || start_boxes_.size() != targets_.size()) {
+        error = "the numbers of boxes and targets differ";
+        return false;
+    }
+    find_neighbours();
+    measure_push_distances();
+    return true;
+}
+
+void SolverBoard::find_neighbours() {
+    neighbours_.assign(free_.size() * 4, no_square);
+    for (int32_t row = 0; row < height_; ++row) {
+        for (int32_t column = 0; column < width_; ++column) {
+            for (int direction = 0; direction < 4; ++direction) {
+                const int32_t c = column + column_step[direction];
+                const int32_t r = row + row_step[direction];
+                if (c < 0 || c >= width_ || r < 0 || r >= height_) continue;
+                neighbours_[static_cast<size_t>(column + row * width_) * 4 + direction] =
+                    c + r * width_;
+            }
+        }
+    }
+}
+
+// Pulls a lone box back from each target: the squares it gets to are those from which a box
+// can be pushed home, and the number of pulls is the number of pushes. The man needs a square
+// to stand on behind the box; his start square counts, since the first push may start there.
+void SolverBoard::measure_push_distances() {
+    const auto standable = [&](int32_t square) {
+        return square != no_square && (free_[square] || square == man_start_);
+    };
+    push_distance_.assign(targets_.size(), std::vector<int32_t>(free_.size(), unreachable));
+    dead_.assign(free_.size(), 1);
+    std::deque<int32_t> queue;
+    for (size_t t = 0; t < targets_.size(); ++t) {
+        std::vector<int32_t>& distance = push_distance_[t];
+        distance[targets_[t]] = 0;
+        queue.assign(1, targets_[t]);
+        while (!queue.empty()) {
+            const int32_t box = queue.front();
+            queue.pop_front();
+            dead_[box] = 0;
+            for (int direction = 0; direction < 4; ++direction) {
+                // The box came from `before`, pushed in `direction` by a man at `behind`.
+                const int32_t before = neighbour(box, opposite(direction));
+                if (before == no_square || !free_[before]) continue;
+                if (!standable(neighbour(before, opposite(direction)))) continue;
+                if (distance[before] != unreachable) continue;
+                distance[before] = distance[box] + 1;
+                queue.push_back(before);
+            }
+        }
+    }
+}

@@ -1,0 +1,30 @@
+// pushwell-check: proves the levels of level files, or converts a level file to the game's
+// format. See check_usage() for the command line.
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "solver/check_options.h"
+#include "solver/level_check.h"
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    CheckOptions options;
+    std::string error;
+    if (!parse_check_options(arguments, options, error)) {
+        std::cerr << "pushwell-check: " << error << "\n\n" << check_usage();
+        return 2;
+    }
+    if (options.help) {
+        std::cout << check_usage();
+        return 0;
+    }
+    if (options.convert) {
+        return convert_level_file(options.files[0], options.files[1], std::cout, std::cerr) ? 0 : 1;
+    }
+    bool all_proven = true;
+    for (const std::string& file : options.files) {
+        all_proven = check_level_file(file, options, std::cout, std::cerr) && all_proven;
+    }
+    return all_proven ? 0 : 1;
+}

@@ -1,0 +1,89 @@
+#include "solver/check_options.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+// A positive number, all of the text.
+bool read_positive(const std::string& text, double& value) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    value = std::strtod(text.c_str(), &end);
+    return *end == '\0' && std::isfinite(value) && value > 0;
+}
+}  // namespace
+
+bool parse_check_options(const std::vector<std::string>& arguments, CheckOptions& options,
+                         std::string& error) {
+    options = CheckOptions();
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const bool takes_value = argument == "--time" || argument == "--memory";
+        if (takes_value && i + 1 == arguments.size()) {
+            error = argument + " needs a value";
+            return false;
+        }
+        double value = 0;
+        if (argument == "--help" || argument == "-h") {
+            options.help = true;
+        } else if (argument == "--tsv") {
+            options.tsv = true;
+        } else if (argument == "--moves") {
+            options.optimise = Optimise::moves;
+        } else if (argument == "--convert") {
+            options.convert = true;
+        } else if (argument == "--time") {
+            if (!read_positive(arguments[++i], value)) {
+                error = "--time needs a positive number of seconds, not '" + arguments[i] + "'";
+                return false;
+            }
+            options.limits.seconds = value;
+        } else if (argument == "--memory") {
+            if (!read_positive(arguments[++i], value) || value > 1024.0 * 1024.0) {
+                error = "--memory needs a positive number of megabytes, not '" + arguments[i] + "'";
+                return false;
+            }
+            options.limits.memory_bytes = static_cast<int64_t>(value * 1024 * 1024);
+        } else if (argument.size() > 1 && argument[0] == '-') {
+            error = "unknown option " + argument;
+            return false;
+        } else {
+            options.files.push_back(argument);
+        }
+    }
+    if (options.help) return true;
+    if (options.convert && options.files.size() != 2) {
+        error = "--convert takes exactly two files: IN OUT";
+        return false;
+    }
+    if (options.files.empty()) {
+        error = "no level file given";
+        return false;
+    }
+    return true;
+}
+
+std::string check_usage() {
+    return "Usage: pushwell-check [options] FILE...\n"
+           "       pushwell-check --convert IN OUT\n"
+           "\n"
+           "Imports each level file as the game does (its faults are reported in the game's\n"
+           "words) and proves every level: one line per level with the optimal solution,\n"
+           "'unsolvable' when no solution exists, or 'unknown' when a limit stopped the search.\n"
+           "Solutions are written as l r u d for steps and L R U D for pushes.\n"
+           "\n"
+           "Options:\n"
+           "  --time SECONDS  time limit per level (default 10)\n"
+           "  --memory MB     memory limit per level for stored positions (default 1024)\n"
+           "  --moves         fewest moves first, then fewest pushes\n"
+           "                  (default: fewest pushes first, then few moves)\n"
+           "  --tsv           one tab-separated line per level: file, level, title, result,\n"
+           "                  moves, pushes, bound, positions, seconds, solution\n"
+           "  --convert       write a copy of IN to OUT that the game accepts: CR LF and lone CR\n"
+           "                  line ends become LF, '-' and '_' in map rows become floor, and the\n"
+           "                  last map gets its closing empty line\n"
+           "  --help          this text\n"
+           "\n"
+           "Exit code: 0 when every level of every file is proven solvable (or the converted\n"
+           "file imports without fault), 1 otherwise, 2 for a wrong command line.\n";
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "solver/solver.h"
+
+// What the level checker was asked to do.
+struct CheckOptions {
+    bool help = false;
+    bool tsv = false;
+    bool convert = false;  // files are then exactly IN and OUT
+    Optimise optimise = Optimise::pushes;
+    SolveLimits limits;
+    std::vector<std::string> files;
+};
+
+// False, with the reason in `error`, when the arguments make no sense.
+bool parse_check_options(const std::vector<std::string>& arguments, CheckOptions& options,
+                         std::string& error);
+
+std::string check_usage();

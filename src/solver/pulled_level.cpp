@@ -1,0 +1,144 @@
+#include "solver/pulled_level.h"
+
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+const int32_t column_step[4] = {-1, 1, 0, 0};
+const int32_t row_step[4] = {0, 0, -1, 1};
+
+// A small room model of its own: the generator must not lean on the solver it is there to test.
+struct Room {
+    int32_t width, height;
+    std::vector<uint8_t> wall, box, target;
+
+    int32_t at(int32_t column, int32_t row) const { return column + row * width; }
+    int32_t step(int32_t square, int direction) const {
+        return square + column_step[direction] + row_step[direction] * width;
+    }
+    bool open(int32_t square) const { return !wall[square] && !box[square]; }
+    // Squares the man reaches from `from` without moving a box.
+    std::vector<uint8_t> reach(int32_t from) const {
+        std::vector<uint8_t> seen(wall.size(), 0);
+        std::vector<int32_t> queue{from};
+        seen[from] = 1;
+        for (size_t head = 0; head < queue.size(); ++head) {
+            for (int direction = 0; direction < 4; ++direction) {
+                const int32_t next = step(queue[head], direction);
+                if (seen[next] || !open(next)) continue;
+                seen[next] = 1;
+                queue.push_back(next);
+            }
+        }
+        return seen;
+    }
+};
+
+// Uniform enough, and unlike the standard distributions the same on every library.
+int32_t pick(std::mt19937& random, int32_t count) {
+    return static_cast<int32_t>(random() % static_cast<uint32_t>(count));
+}
+
+std::vector<int32_t> open_squares(const Room& room) {
+    std::vector<int32_t> squares;
+    for (int32_t square = 0; square < static_cast<int32_t>(room.wall.size()); ++square) {
+        if (room.open(square)) squares.push_back(square);
+    }
+    return squares;
+}
+
+void raise_inner_walls(Room& room, std::mt19937& random, int wall_percent) {
+    const int32_t inner = (room.width - 2) * (room.height - 2);
+    for (int attempt = 0; attempt < inner * wall_percent / 100; ++attempt) {
+        const int32_t square =
+            room.at(1 + pick(random, room.width - 2), 1 + pick(random, room.height - 2));
+        if (room.wall[square]) continue;
+        room.wall[square] = 1;
+        const std::vector<int32_t> floor = open_squares(room);
+        const std::vector<uint8_t> joined = room.reach(floor.front());
+        for (int32_t other : floor) {
+            if (!joined[other]) {
+                room.wall[square] = 0;  // it would cut the room in two
+                break;
+            }
+        }
+    }
+}
+
+// One pull of a random box the man can get to, if any: the man stands next to the box, steps
+// away from it, and the box follows him.
+bool pull_once(Room& room, std::mt19937& random, int32_t& man) {
+    const std::vector<uint8_t> reached = room.reach(man);
+    std::vector<std::pair<int32_t, int>> pulls;
+    for (int32_t square = 0; square < static_cast<int32_t>(room.wall.size()); ++square) {
+        if (!room.box[square]) continue;
+        for (int direction = 0; direction < 4; ++direction) {
+            const int32_t stand = room.step(square, direction);
+            if (!reached[stand] || !room.open(room.step(stand, direction))) continue;
+            pulls.emplace_back(square, direction);
+        }
+    }
+    if (pulls.empty()) return false;
+    const auto [box, direction] = pulls[pick(random, static_cast<int32_t>(pulls.size()))];
+    const int32_t stand = room.step(box, direction);
+    room.box[box] = 0;
+    room.box[stand] = 1;
+    man = room.step(stand, direction);
+    return true;
+}
+}  // namespace
+
+bool make_pulled_level(uint32_t seed, const PulledLevelShape& shape, TLevel& level) {
+    std::mt19937 random(seed);
+    Room room{shape.width, shape.height, {}, {}, {}};
+    const size_t count = static_cast<size_t>(shape.width) * shape.height;
+    room.wall.assign(count, 0);
+    room.box.assign(count, 0);
+    room.target.assign(count, 0);
+    for (int32_t row = 0; row < shape.height; ++row) {
+        for (int32_t column = 0; column < shape.width; ++column) {
+            room.wall[room.at(column, row)] =
+                column == 0 || row == 0 || column == shape.width - 1 || row == shape.height - 1;
+        }
+    }
+    raise_inner_walls(room, random, shape.wall_percent);
+    std::vector<int32_t> floor = open_squares(room);
+    if (static_cast<int>(floor.size()) < shape.boxes + 2) return false;
+    for (int b = 0; b < shape.boxes; ++b) {
+        const int32_t chosen = pick(random, static_cast<int32_t>(floor.size()));
+        room.box[floor[chosen]] = room.target[floor[chosen]] = 1;
+        floor.erase(floor.begin() + chosen);
+    }
+    int32_t man = floor[pick(random, static_cast<int32_t>(floor.size()))];
+    for (int pull = 0; pull < shape.pulls; ++pull) {
+        pull_once(room, random, man);
+        // A short walk now and then, so that the next pull is not always from the same spot.
+        const std::vector<int32_t> walkable = open_squares(room);
+        const std::vector<uint8_t> reached = room.reach(man);
+        const int32_t somewhere = walkable[pick(random, static_cast<int32_t>(walkable.size()))];
+        if (reached[somewhere]) man = somewhere;
+    }
+    bool solved = true;
+    for (size_t square = 0; square < count; ++square) {
+        if (room.box[square] && !room.target[square]) solved = false;
+    }
+    if (solved) return false;
+
+    level.release();
+    level.create(shape.width, shape.height);
+    for (int32_t row = 0; row < shape.height; ++row) {
+        for (int32_t column = 0; column < shape.width; ++column) {
+            const int32_t square = room.at(column, row);
+            Cell cell = room.target[square] ? Cell::target : Cell::floor;
+            if (room.box[square]) cell = room.target[square] ? Cell::box_on_target : Cell::box;
+            if (room.wall[square]) cell = Cell::wall;
+            level.set_cell(column, row, cell);
+        }
+    }
+    level.set_start(man % shape.width, man / shape.width);
+    level.set_number(1);
+    level.set_title("'Pulled " + std::to_string(seed));
+    level.mark_outside();
+    return true;
+}

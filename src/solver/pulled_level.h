@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+
+#include "level/level.h"
+
+// Makes a solvable level: a random walled room with boxes placed on their targets, then pulled
+// backwards by the man, so that pushing them the way they came solves it. The same seed gives
+// the same level on every machine.
+struct PulledLevelShape {
+    int32_t width = 10;   // walls included
+    int32_t height = 10;  // walls included
+    int boxes = 4;
+    int wall_percent = 15;  // of the inner squares, turned into walls where the room stays whole
+    int pulls = 60;         // attempted pulls; some may find no box to pull
+};
+
+// False when this seed gave a level already solved or a room too small for the boxes; the
+// caller takes the next seed.
+bool make_pulled_level(uint32_t seed, const PulledLevelShape& shape, TLevel& level);

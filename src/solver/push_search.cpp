@@ -1,0 +1,222 @@
+#include "solver/push_search.h"
+
+#include <algorithm>
+
+namespace {
+// How many expansions pass between two looks at the clock.
+constexpr int clock_interval = 256;
+}  // namespace
+
+// The heap pops the smallest estimated total first; among equals the position closest to the
+// goal (smallest estimate), so that the last layer is not searched wide before finishing.
+bool PushSearch::Later::operator()(const Queued& a, const Queued& b) const {
+    if (a.first != b.first) return a.first > b.first;
+    if (a.estimate != b.estimate) return a.estimate > b.estimate;
+    return a.second > b.second;
+}
+
+PushSearch::PushSearch(const SolverBoard& board, Optimise optimise, const SolveLimits& limits)
+    : board(board),
+      optimise(optimise),
+      limits(limits),
+      started(std::chrono::steady_clock::now()),
+      store(static_cast<int>(board.start_boxes().size()), board.square_count()),
+      occupied(board.square_count(), 0) {}
+
+int32_t PushSearch::estimate(const std::vector<int32_t>& boxes) {
+    const int n = static_cast<int>(boxes.size());
+    costs.resize(static_cast<size_t>(n) * n);
+    for (int b = 0; b < n; ++b) {
+        for (int t = 0; t < n; ++t) {
+            costs[static_cast<size_t>(b) * n + t] = board.push_distance(t, boxes[b]);
+        }
+    }
+    return static_cast<int32_t>(assignment.least_cost(costs, n, SolverBoard::unreachable));
+}
+
+void PushSearch::enqueue(int32_t index) {
+    const StoredPosition& p = store.at(index);
+    const bool by_pushes = optimise == Optimise::pushes;
+    const int32_t first = (by_pushes ? p.pushes : p.moves) + p.estimate;
+    const int32_t second = (by_pushes ? p.moves : p.pushes) + p.estimate;
+    open.push({first, second, p.estimate, index, p.pushes, p.moves});
+}
+
+bool PushSearch::over_limits() {
+    if (store.memory_bytes() + static_cast<int64_t>(open.size() * sizeof(Queued)) >
+        limits.memory_bytes) {
+        stopped_by_ = "memory";
+        return true;
+    }
+    const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - started;
+    if (spent.count() > limits.seconds) {
+        stopped_by_ = "time";
+        return true;
+    }
+    return false;
+}
+
+SolveStatus PushSearch::run() {
+    boxes = board.start_boxes();
+    StoredPosition start;
+    start.man = board.man_start();
+    for (int32_t box : boxes) occupied[box] = 1;
+    start.key_man =
+        optimise == Optimise::pushes ? area.walk(board, occupied, start.man) : start.man;
+    for (int32_t box : boxes) occupied[box] = 0;
+    for (int32_t box : boxes) start.box_hash ^= store.box_key(box);
+    start.hash = start.box_hash ^ store.man_key(start.key_man);
+    start.estimate = estimate(boxes);
+    if (start.estimate >= SolverBoard::unreachable) return SolveStatus::unsolvable;
+    bound_ = start.estimate;
+    enqueue(store.add(start, boxes.data()));
+
+    for (int64_t expansions = 0; !open.empty(); ++expansions) {
+        if (expansions % clock_interval == 0 && over_limits()) return SolveStatus::unknown;
+        const Queued next = open.top();
+        open.pop();
+        StoredPosition& position = store.at(next.position);
+        if (position.expanded || position.pushes != next.pushes || position.moves != next.moves)
+            continue;
+        bound_ = std::max(bound_, next.first);
+        if (position.estimate == 0) {
+            goal = next.position;
+            return SolveStatus::solved;
+        }
+        position.expanded = true;
+        expand(next.position);
+    }
+    return SolveStatus::unsolvable;
+}
+
+void PushSearch::expand(int32_t index) {
+    const StoredPosition parent = store.at(index);
+    boxes.assign(store.boxes_of(index), store.boxes_of(index) + board.start_boxes().size());
+    for (int32_t box : boxes) occupied[box] = 1;
+    walk.walk(board, occupied, parent.man);
+    for (size_t i = 0; i < boxes.size(); ++i) {
+        const int32_t from = boxes[i];
+        for (int direction = 0; direction < 4; ++direction) {
+            const int32_t behind = board.neighbour(from, opposite(direction));
+            const int32_t to = board.neighbour(from, direction);
+            if (!walk.reached(behind) || !board.is_free(to) || occupied[to] || board.is_dead(to))
+                continue;
+            occupied[from] = 0;
+            occupied[to] = 1;
+            if (!freeze.frozen_off_target(board, occupied, to)) {
+                child_boxes = boxes;
+                child_boxes[i] = to;
+                std::sort(child_boxes.begin(), child_boxes.end());
+                StoredPosition child;
+                child.parent = index;
+                child.man = from;
+                child.key_man = optimise == Optimise::pushes
+                                    ? child_area_top_left(parent, from, to, direction)
+                                    : from;
+                child.pushes = parent.pushes + 1;
+                child.moves = parent.moves + walk.distance(behind) + 1;
+                child.pushed_from = from;
+                child.push_direction = static_cast<int8_t>(direction);
+                child.box_hash = parent.box_hash ^ store.box_key(from) ^ store.box_key(to);
+                child.hash = child.box_hash ^ store.man_key(child.key_man);
+                offer(child, child_boxes);
+            }
+            occupied[to] = 0;
+            occupied[from] = 1;
+        }
+    }
+    for (int32_t box : boxes) occupied[box] = 0;
+}
+
+// The top-left square of the man's area after pushing the box from `from` to `to`, with
+// `occupied` already showing the push. Mostly found from the parent's area without a walk: the
+// area gains `from` and loses `to`, and that is all when nothing new is joined through `from`
+// and `to` was not the only link between parts of the area (its open neighbours stay joined
+// round it).
+int32_t PushSearch::child_area_top_left(const StoredPosition& parent, int32_t from, int32_t to,
+                                        int direction) {
+    const int32_t parent_top_left = parent.key_man;
+    const auto open = [&](int32_t square) {
+        return board.is_free(square) && !occupied[square] &&
+               (walk.reached(square) || square == from);
+    };
+    const auto joins_nothing_new = [&](int32_t square) {
+        return !board.is_free(square) || occupied[square] || walk.reached(square);
+    };
+    const int side = direction < 2 ? 2 : 0;  // the two directions across the push
+    const bool quick = board.is_free(parent.man) && parent_top_left != to &&
+                       joins_nothing_new(board.neighbour(from, side)) &&
+                       joins_nothing_new(board.neighbour(from, side + 1)) &&
+                       (!walk.reached(to) || ring_stays_joined(to, open));
+    if (!quick) return area.walk(board, occupied, from);
+    return std::min(parent_top_left, from);
+}
+
+// Whether the open squares next to `centre` stay joined to each other without it: they must
+// all lie on one unbroken run of open squares of the eight around it.
+template <typename Open>
+bool PushSearch::ring_stays_joined(int32_t centre, const Open& open) const {
+    const auto step = [&](int32_t square, int direction) {
+        return square == SolverBoard::no_square ? square : board.neighbour(square, direction);
+    };
+    const int32_t up = step(centre, 2), down = step(centre, 3);
+    // Clockwise from the top; the even places are the four next to the centre.
+    const int32_t ring[8] = {up,   step(up, 1),   step(centre, 1), step(down, 1),
+                             down, step(down, 0), step(centre, 0), step(up, 0)};
+    bool is_open[8];
+    int first_closed = -1;
+    for (int i = 0; i < 8; ++i) {
+        is_open[i] = open(ring[i]);
+        if (!is_open[i] && first_closed < 0) first_closed = i;
+    }
+    if (first_closed < 0) return true;
+    // Walk once round from a closed place and count the runs that hold a neighbour.
+    int runs_with_neighbour = 0;
+    bool in_run = false, run_has_neighbour = false;
+    for (int k = 1; k <= 8; ++k) {
+        const int i = (first_closed + k) % 8;
+        if (is_open[i]) {
+            if (!in_run) run_has_neighbour = false;
+            in_run = true;
+            run_has_neighbour = run_has_neighbour || i % 2 == 0;
+        } else if (in_run) {
+            in_run = false;
+            runs_with_neighbour += run_has_neighbour ? 1 : 0;
+        }
+    }
+    return runs_with_neighbour <= 1;
+}
+
+// A new position is estimated; one whose boxes cannot all reach targets is kept as a known
+// dead end, closed at once, so that meeting it again costs no estimate. A position met again is
+// taken over only by a cheaper way there, and only while it waits.
+void PushSearch::offer(StoredPosition child, const std::vector<int32_t>& child_boxes) {
+    const int32_t known = store.find(child.hash, child_boxes.data(), child.key_man);
+    if (known < 0) {
+        child.estimate = estimate(child_boxes);
+        child.expanded = child.estimate >= SolverBoard::unreachable;
+        const int32_t added = store.add(child, child_boxes.data());
+        if (!child.expanded) enqueue(added);
+        return;
+    }
+    StoredPosition& old = store.at(known);
+    if (old.expanded) return;
+    child.estimate = old.estimate;  // the same boxes
+    const bool by_pushes = optimise == Optimise::pushes;
+    const auto cost = [&](const StoredPosition& p) {
+        return by_pushes ? std::make_pair(p.pushes, p.moves) : std::make_pair(p.moves, p.pushes);
+    };
+    if (cost(child) >= cost(old)) return;
+    old = child;
+    enqueue(known);
+}
+
+std::vector<Push> PushSearch::solution() const {
+    std::vector<Push> pushes;
+    for (int32_t index = goal; index >= 0 && store.at(index).parent >= 0;
+         index = store.at(index).parent) {
+        pushes.push_back({store.at(index).pushed_from, store.at(index).push_direction});
+    }
+    std::reverse(pushes.begin(), pushes.end());
+    return pushes;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "level/level.h"
+
+// What the search counts first: pushes (then moves), or moves (then pushes).
+enum class Optimise { pushes, moves };
+
+struct SolveLimits {
+    double seconds = 10.0;
+    // A cap on the memory the stored positions take, in bytes.
+    int64_t memory_bytes = int64_t{1024} * 1024 * 1024;
+};
+
+enum class SolveStatus {
+    solved,      // the path is optimal and was replayed through the game's rules
+    unsolvable,  // every reachable position was searched
+    unknown,     // a limit stopped the search; `bound` is proven
+    invalid,     // the level cannot be searched (no board, boxes and targets differ)
+};
+
+struct SolveResult {
+    SolveStatus status = SolveStatus::unknown;
+    // Letters l r u d for steps and L R U D for pushes.
+    std::string path;
+    int32_t moves = 0;
+    int32_t pushes = 0;
+    // The optimum counted first (pushes or moves) is at least this; equal to it when solved.
+    int32_t bound = 0;
+    // For unknown: which limit stopped the search ("time" or "memory"); for invalid: why.
+    std::string reason;
+    int64_t positions = 0;  // positions stored
+    double seconds = 0.0;
+};
+
+// Proves the optimal solution of a level with A* over pushes.
+SolveResult solve_level(const TLevel& level, Optimise optimise, const SolveLimits& limits);

@@ -1,0 +1,134 @@
+// Runs the built pushwell-check as a level author would, and reads its exit code and output.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+#include <vector>
+
+#include "level_text.h"
+
+namespace {
+struct CheckerRun {
+    int exit_code;
+    std::string output;
+};
+
+// Standard error is dropped: the import's messages are the importer's business and tested
+// there; here the exit code and standard output count.
+CheckerRun run_checker(const std::string& arguments) {
+    const std::string command = std::string(PUSHWELL_CHECK) + " " + arguments + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    CheckerRun run{-1, ""};
+    if (pipe == nullptr) return run;
+    char buffer[4096];
+    size_t got = 0;
+    while ((got = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.output.append(buffer, got);
+    const int status = pclose(pipe);
+    run.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+std::vector<std::vector<std::string>> tsv_rows(const std::string& output) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);) {
+        std::vector<std::string> fields;
+        size_t start = 0;
+        for (size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1) {
+            fields.push_back(line.substr(start, tab - start));
+        }
+        fields.push_back(line.substr(start));
+        rows.push_back(fields);
+    }
+    return rows;
+}
+
+const char* solvable =
+    "; 1\n'Easy\n######\n#@$ .#\n######\n\n; 2\n'Two\n#######\n#.$@$.#\n#######\n\n";
+const char* unsolvable = "; 1\n'Corner\n######\n#$   #\n#  @.#\n######\n\n";
+const char* faulty = "; 1\n'Two men\n######\n#@$@.#\n######\n\n";
+}  // namespace
+
+TEST(CheckTool, ExitCodeIsZeroOnlyWhenEveryLevelIsProven) {
+    ScratchFolder folder;
+    const std::string good = folder.write("good", solvable);
+    const std::string lost = folder.write("lost", unsolvable);
+    const std::string bad = folder.write("bad", faulty);
+    const std::string crlf = folder.write("crlf", "; 1\r\n'x\r\n#####\r\n#@$.#\r\n#####\r\n\r\n");
+
+    EXPECT_EQ(run_checker(good).exit_code, 0);
+    EXPECT_EQ(run_checker("--moves " + good).exit_code, 0);
+    EXPECT_EQ(run_checker(lost).exit_code, 1);
+    EXPECT_EQ(run_checker(good + " " + lost).exit_code, 1);
+    EXPECT_EQ(run_checker(lost + " " + good).exit_code, 1);
+    EXPECT_EQ(run_checker(bad).exit_code, 1);
+    EXPECT_EQ(run_checker(crlf).exit_code, 1);
+    EXPECT_EQ(run_checker(folder.file("missing")).exit_code, 1);
+    EXPECT_EQ(run_checker(good + " " + folder.file("missing")).exit_code, 1);
+    EXPECT_EQ(run_checker("--time 1e-9 " + good).exit_code, 1);  // unknown is not proven
+    EXPECT_EQ(run_checker("--help").exit_code, 0);
+    EXPECT_EQ(run_checker("").exit_code, 2);
+    EXPECT_EQ(run_checker("--bogus " + good).exit_code, 2);
+    EXPECT_EQ(run_checker("--time -3 " + good).exit_code, 2);
+    EXPECT_EQ(run_checker("--memory").exit_code, 2);
+    EXPECT_EQ(run_checker("--convert " + good).exit_code, 2);
+}
+
+TEST(CheckTool, ReportsEachLevelWithItsVerdict) {
+    ScratchFolder folder;
+    const std::string good = folder.write("good", solvable);
+    const std::string lost = folder.write("lost", unsolvable);
+    const auto rows = tsv_rows(run_checker("--tsv " + good + " " + lost).output);
+    ASSERT_EQ(rows.size(), 3u);
+    for (const auto& row : rows) ASSERT_EQ(row.size(), 10u);
+    EXPECT_EQ(rows[0][1], "1");
+    EXPECT_EQ(rows[0][2], "'Easy");
+    EXPECT_EQ(rows[0][3], "optimal");
+    EXPECT_EQ(rows[0][4], "2");  // moves
+    EXPECT_EQ(rows[0][5], "2");  // pushes
+    EXPECT_EQ(rows[0][6], "2");  // the proven bound
+    EXPECT_EQ(rows[0][9], "RR");
+    EXPECT_EQ(rows[1][1], "2");
+    EXPECT_EQ(rows[2][3], "unsolvable");
+    // A limit gives "unknown", never a guess.
+    const CheckerRun human = run_checker("--time 1e-9 " + good);
+    EXPECT_NE(human.output.find("level 1 'Easy: unknown (time limit"), std::string::npos)
+        << human.output;
+    const CheckerRun plain = run_checker(good);
+    EXPECT_NE(plain.output.find("level 2 'Two: optimal 2 pushes, 3 moves: "), std::string::npos)
+        << plain.output;
+}
+
+TEST(CheckTool, ConvertWritesAFileTheGameAccepts) {
+    ScratchFolder folder;
+    const std::string in = folder.write("in", "; 1\r\n'x-y\r\n#####\r\n#@$.#\r\n##-##");
+    const CheckerRun run = run_checker("--convert " + in + " " + folder.file("out"));
+    EXPECT_EQ(run.exit_code, 0);
+    EXPECT_EQ(ScratchFolder::read(folder.file("out")), "; 1\n'x-y\n#####\n#@$.#\n## ##\n\n");
+    EXPECT_NE(run.output.find("changed 4 CR LF line ends to LF"), std::string::npos) << run.output;
+    EXPECT_EQ(run_checker(folder.file("out")).exit_code, 0);
+    // Converting in place works too, and a file that still has faults says so.
+    const std::string still_bad = folder.write("bad", "; 1\r\n'x\r\n#####\r\n#@$x#\r\n#####\r\n");
+    EXPECT_EQ(run_checker("--convert " + still_bad + " " + still_bad).exit_code, 1);
+    EXPECT_EQ(ScratchFolder::read(still_bad), "; 1\n'x\n#####\n#@$x#\n#####\n\n");
+    EXPECT_EQ(run_checker("--convert " + folder.file("missing") + " " + folder.file("o")).exit_code,
+              1);
+}
+
+// Every level the game ships must be solvable, and proven so: whatever levels/ holds today.
+TEST(ShippedLevels, EveryLevelIsProvenSolvable) {
+    const std::filesystem::path levels = std::filesystem::path(PUSHWELL_ROOT) / "levels";
+    std::string files;
+    for (const auto& entry : std::filesystem::directory_iterator(levels)) {
+        if (entry.is_regular_file()) files += " '" + entry.path().string() + "'";
+    }
+    ASSERT_FALSE(files.empty()) << "no level files in " << levels;
+    const CheckerRun run = run_checker("--tsv --time 120" + files);
+    for (const auto& row : tsv_rows(run.output)) {
+        ASSERT_GE(row.size(), 4u);
+        EXPECT_EQ(row[3], "optimal") << row[0] << " level " << row[1] << " " << row[2];
+    }
+    EXPECT_EQ(run.exit_code, 0) << run.output;
+}

@@ -1,0 +1,91 @@
+#include "arena.h"
+
+Arena::Arena(const Puzzle& puzzle, int seed) : cells(puzzle.squares.size(), -1) {
+    std::vector<int> pending{seed};
+    cells[static_cast<size_t>(seed)] = 0;
+    board_squares.push_back(seed);
+    while (!pending.empty()) {
+        const int square = pending.back();
+        pending.pop_back();
+        for (int d = 0; d < 4; ++d) {
+            const int column = puzzle.column_of(square) + step_columns[d];
+            const int row = puzzle.row_of(square) + step_rows[d];
+            if (!puzzle.on_board(column, row)) continue;
+            const int next = puzzle.index(column, row);
+            if (puzzle.squares[static_cast<size_t>(next)] != Square::floor ||
+                cells[static_cast<size_t>(next)] >= 0) {
+                continue;
+            }
+            cells[static_cast<size_t>(next)] = static_cast<int>(board_squares.size());
+            board_squares.push_back(next);
+            pending.push_back(next);
+        }
+    }
+    neighbours.assign(board_squares.size() * 4, -1);
+    for (size_t cell = 0; cell < board_squares.size(); ++cell) {
+        const int square = board_squares[cell];
+        for (int d = 0; d < 4; ++d) {
+            const int column = puzzle.column_of(square) + step_columns[d];
+            const int row = puzzle.row_of(square) + step_rows[d];
+            if (puzzle.on_board(column, row)) {
+                neighbours[cell * 4 + static_cast<size_t>(d)] =
+                    cells[static_cast<size_t>(puzzle.index(column, row))];
+            }
+        }
+    }
+}
+
+int Arena::reach(const std::vector<uint8_t>& occupied, int start, std::vector<uint32_t>& marks,
+                 uint32_t mark) const {
+    int smallest = start;
+    stack.clear();
+    stack.push_back(start);
+    marks[static_cast<size_t>(start)] = mark;
+    while (!stack.empty()) {
+        const int cell = stack.back();
+        stack.pop_back();
+        if (cell < smallest) smallest = cell;
+        for (int d = 0; d < 4; ++d) {
+            const int next = neighbour(cell, d);
+            if (next < 0 || occupied[static_cast<size_t>(next)] ||
+                marks[static_cast<size_t>(next)] == mark) {
+                continue;
+            }
+            marks[static_cast<size_t>(next)] = mark;
+            stack.push_back(next);
+        }
+    }
+    return smallest;
+}
+
+std::vector<bool> Arena::live_cells(const std::vector<int>& target_cells) const {
+    // Pull a lone box away from every target: wherever it can be pulled to, it can be pushed
+    // back from.
+    std::vector<bool> live(board_squares.size(), false);
+    std::vector<int> pending;
+    for (int target : target_cells) {
+        live[static_cast<size_t>(target)] = true;
+        pending.push_back(target);
+    }
+    while (!pending.empty()) {
+        const int cell = pending.back();
+        pending.pop_back();
+        for (int d = 0; d < 4; ++d) {
+            const int man = neighbour(cell, d);
+            if (man < 0) continue;
+            const int beyond = neighbour(man, d);
+            if (beyond < 0 || live[static_cast<size_t>(man)]) continue;
+            live[static_cast<size_t>(man)] = true;
+            pending.push_back(man);
+        }
+    }
+    return live;
+}
+
+size_t StateKeyHash::operator()(const StateKey& key) const {
+    uint64_t hash = 1469598103934665603ull;
+    for (char16_t value : key) {
+        hash = (hash ^ value) * 1099511628211ull;
+    }
+    return static_cast<size_t>(hash ^ (hash >> 29));
+}

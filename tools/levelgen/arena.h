@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "puzzle.h"
+
+// The squares of a board that the man can ever stand on (boxes ignored), numbered densely so
+// that search states stay small, with their neighbours in the four directions.
+class Arena {
+  public:
+    // The inside is the floor joined to `seed`, a board square.
+    Arena(const Puzzle& puzzle, int seed);
+
+    int size() const { return static_cast<int>(board_squares.size()); }
+    // The neighbouring cell in direction d (0 to 3, as step_columns), or -1 at a wall.
+    int neighbour(int cell, int d) const { return neighbours[static_cast<size_t>(cell * 4 + d)]; }
+    int board_square(int cell) const { return board_squares[static_cast<size_t>(cell)]; }
+    // -1 for a board square that is not inside.
+    int cell_of(int square) const { return cells[static_cast<size_t>(square)]; }
+
+    // Marks the cells the man reaches from `start` without crossing a box, and returns the
+    // smallest of them: the man's place, up to where he stands within that area.
+    int reach(const std::vector<uint8_t>& occupied, int start, std::vector<uint32_t>& marks,
+              uint32_t mark) const;
+
+    // Cells from which a lone box can still be pushed onto some target; a box anywhere else
+    // is stuck for good.
+    std::vector<bool> live_cells(const std::vector<int>& target_cells) const;
+
+  private:
+    std::vector<int> board_squares;
+    std::vector<int> cells;
+    std::vector<int> neighbours;
+    mutable std::vector<int> stack;
+};
+
+// One position during a search: box cells in rising order, then the man's place. A string,
+// because up to six boxes then fit in the string itself and cost no allocation.
+using StateKey = std::u16string;
+
+struct StateKeyHash {
+    size_t operator()(const StateKey& key) const;
+};

@@ -1,0 +1,127 @@
+#include "generate.h"
+
+#include <algorithm>
+#include <climits>
+
+#include "arena.h"
+#include "search.h"
+#include "trim.h"
+
+namespace {
+
+// Fewest pushes of a lone box from every cell onto `target`, INT_MAX where it cannot go.
+std::vector<int> push_distances(const Arena& arena, int target) {
+    std::vector<int> distance(static_cast<size_t>(arena.size()), INT_MAX);
+    std::vector<int> layer{target};
+    distance[static_cast<size_t>(target)] = 0;
+    for (int depth = 1; !layer.empty(); ++depth) {
+        std::vector<int> next_layer;
+        for (int cell : layer) {
+            for (int d = 0; d < 4; ++d) {
+                const int from = arena.neighbour(cell, d);
+                if (from < 0 || arena.neighbour(from, d) < 0) continue;
+                if (distance[static_cast<size_t>(from)] != INT_MAX) continue;
+                distance[static_cast<size_t>(from)] = depth;
+                next_layer.push_back(from);
+            }
+        }
+        layer = std::move(next_layer);
+    }
+    return distance;
+}
+
+Puzzle placed(const Puzzle& room, const Arena& arena, const StateKey& key) {
+    Puzzle puzzle = room;
+    std::fill(puzzle.boxes.begin(), puzzle.boxes.end(), false);
+    for (size_t i = 0; i + 1 < key.size(); ++i) {
+        puzzle.boxes[static_cast<size_t>(arena.board_square(key[i]))] = true;
+    }
+    puzzle.man = arena.board_square(key.back());
+    return puzzle;
+}
+
+}  // namespace
+
+int straight_line_pushes(const Puzzle& puzzle) {
+    const Arena arena(puzzle, puzzle.man);
+    std::vector<std::vector<int>> distances;
+    for (size_t square = 0; square < puzzle.squares.size(); ++square) {
+        const int cell = arena.cell_of(static_cast<int>(square));
+        if (puzzle.targets[square] && cell >= 0) distances.push_back(push_distances(arena, cell));
+    }
+    int total = 0;
+    for (size_t square = 0; square < puzzle.squares.size(); ++square) {
+        const int cell = arena.cell_of(static_cast<int>(square));
+        if (!puzzle.boxes[square] || cell < 0) continue;
+        int nearest = INT_MAX;
+        for (const auto& distance : distances) {
+            nearest = std::min(nearest, distance[static_cast<size_t>(cell)]);
+        }
+        if (nearest != INT_MAX) total += nearest;
+    }
+    return total;
+}
+
+int idle_squares(const Puzzle& puzzle, size_t state_limit) {
+    std::vector<bool> box_squares;
+    if (solve_pushes(puzzle, state_limit, &box_squares).outcome != SolveResult::Outcome::solved) {
+        return static_cast<int>(puzzle.squares.size());
+    }
+    const Arena arena(puzzle, puzzle.man);
+    int idle = 0;
+    for (int cell = 0; cell < arena.size(); ++cell) {
+        bool used = box_squares[static_cast<size_t>(arena.board_square(cell))];
+        for (int d = 0; d < 4 && !used; ++d) {
+            const int next = arena.neighbour(cell, d);
+            used = next >= 0 && box_squares[static_cast<size_t>(arena.board_square(next))];
+        }
+        idle += used ? 0 : 1;
+    }
+    return idle;
+}
+
+std::optional<Generated> generate_level(std::mt19937& random, const GenerateOptions& options) {
+    Puzzle room;
+    if (!carve_room(random, options.shape, room)) return std::nullopt;
+    std::vector<int> floor;
+    for (size_t square = 0; square < room.squares.size(); ++square) {
+        if (room.squares[square] == Square::floor) floor.push_back(static_cast<int>(square));
+    }
+    if (static_cast<int>(floor.size()) < options.boxes * 3) return std::nullopt;
+    const Arena arena(room, floor.front());
+
+    std::vector<Generated> candidates;
+    for (int attempt = 0; attempt < options.target_tries; ++attempt) {
+        std::shuffle(floor.begin(), floor.end(), random);
+        std::vector<int> target_cells;
+        Puzzle with_targets = room;
+        for (int i = 0; i < options.boxes; ++i) {
+            with_targets.targets[static_cast<size_t>(floor[static_cast<size_t>(i)])] = true;
+            target_cells.push_back(arena.cell_of(floor[static_cast<size_t>(i)]));
+        }
+        const PullResult pulled = pull_search(arena, target_cells, options.state_limit);
+        if (pulled.depth < options.min_pushes || pulled.depth > options.max_pushes) continue;
+        for (const StateKey& key : pulled.farthest) {
+            Puzzle puzzle = placed(with_targets, arena, key);
+            bool box_still_home = false;
+            for (size_t square = 0; square < puzzle.squares.size(); ++square) {
+                box_still_home |= puzzle.boxes[square] && puzzle.targets[square];
+            }
+            if (box_still_home) continue;
+            const int detour = pulled.depth - straight_line_pushes(puzzle);
+            candidates.push_back(Generated{puzzle, pulled.depth, detour, pulled.states});
+        }
+    }
+    std::sort(candidates.begin(), candidates.end(), [](const Generated& a, const Generated& b) {
+        return a.pushes != b.pushes ? a.pushes > b.pushes : a.detour > b.detour;
+    });
+    // Solving is dearer than pulling: look only at the best few.
+    const size_t looked_at = std::min<size_t>(candidates.size(), 4);
+    for (size_t i = 0; i < looked_at; ++i) {
+        if (idle_squares(candidates[i].puzzle, options.state_limit) <= options.max_idle) {
+            candidates[i].puzzle = trimmed(candidates[i].puzzle);
+            return candidates[i];
+        }
+    }
+    return std::nullopt;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <random>
+
+#include "puzzle.h"
+#include "room.h"
+
+struct GenerateOptions {
+    RoomShape shape;
+    int boxes = 3;
+    int min_pushes = 8;
+    int max_pushes = 1000;
+    size_t state_limit = 1000000;  // positions the backward search may look at
+    int target_tries = 6;          // target layouts tried in each carved room
+    int max_idle = 3;              // floor squares the solution has no use for
+};
+
+struct Generated {
+    Puzzle puzzle;   // trimmed, ready to write
+    int pushes = 0;  // the fewest pushes that solve it
+    int detour = 0;  // pushes beyond the sum of each box's shortest way home
+    size_t states = 0;
+};
+
+// Sum over the boxes of the fewest pushes that bring each one alone onto its nearest target:
+// how far the level would be if the boxes never got in each other's way.
+int straight_line_pushes(const Puzzle& puzzle);
+
+// Floor squares that one solution with the fewest pushes neither moves a box over nor pushes
+// from: room the level could do without.
+int idle_squares(const Puzzle& puzzle, size_t state_limit);
+
+// One try: carve a room, put boxes on random targets and pull them back as far as they go,
+// keeping the position that needs the most pushes. Among the farthest positions the one
+// with the longest detour wins. Nothing when the room or the result is dull: too few
+// pushes, a box that never leaves its target, or too much idle floor.
+std::optional<Generated> generate_level(std::mt19937& random, const GenerateOptions& options);

@@ -1,0 +1,133 @@
+#include "room.h"
+
+#include <array>
+#include <string>
+
+namespace {
+
+using Piece = std::array<std::string, 3>;
+
+// Our pieces: "#" wall, " " floor. Mostly open, so that rooms stay walkable.
+const Piece pieces[] = {
+    {"   ", "   ", "   "}, {"   ", "   ", "   "}, {"#  ", "   ", "   "}, {"## ", "   ", "   "},
+    {"###", "   ", "   "}, {"#  ", "#  ", "   "}, {" # ", "   ", "   "}, {"   ", " # ", "   "},
+    {"# #", "   ", "   "}, {"## ", "#  ", "   "}, {"###", "#  ", "#  "}, {"  #", " ##", "   "},
+    {"# #", "   ", "# #"}, {" # ", " # ", "   "}, {"#  ", "## ", "   "}, {"#  ", "   ", "  #"},
+    {"## ", "## ", "   "}, {"###", "# #", "   "}, {"   ", "## ", "   "}, {"#  ", " # ", "   "},
+};
+
+// The piece's square at (c, r) after `turns` quarter turns and an optional mirror.
+char piece_square(const Piece& piece, int turns, bool mirror, int c, int r) {
+    if (mirror) c = 2 - c;
+    for (int t = 0; t < turns; ++t) {
+        const int turned = 2 - r;
+        r = c;
+        c = turned;
+    }
+    return piece[static_cast<size_t>(r)][static_cast<size_t>(c)];
+}
+
+int wall_neighbours(const Puzzle& room, int column, int row) {
+    int walls = 0;
+    for (int d = 0; d < 4; ++d) {
+        walls += room.squares[static_cast<size_t>(
+                     room.index(column + step_columns[d], row + step_rows[d]))] == Square::wall;
+    }
+    return walls;
+}
+
+// Walls in every floor square not joined to the largest stretch; returns its size.
+int keep_largest_floor(Puzzle& room) {
+    std::vector<int> region(room.squares.size(), -1);
+    std::vector<int> sizes;
+    for (size_t square = 0; square < room.squares.size(); ++square) {
+        if (room.squares[square] != Square::floor || region[square] >= 0) continue;
+        const int id = static_cast<int>(sizes.size());
+        sizes.push_back(0);
+        std::vector<int> pending{static_cast<int>(square)};
+        region[square] = id;
+        while (!pending.empty()) {
+            const int at = pending.back();
+            pending.pop_back();
+            ++sizes.back();
+            for (int d = 0; d < 4; ++d) {
+                const int next = room.index(room.column_of(at) + step_columns[d],
+                                            room.row_of(at) + step_rows[d]);
+                if (room.squares[static_cast<size_t>(next)] == Square::floor &&
+                    region[static_cast<size_t>(next)] < 0) {
+                    region[static_cast<size_t>(next)] = id;
+                    pending.push_back(next);
+                }
+            }
+        }
+    }
+    int largest = -1;
+    for (size_t id = 0; id < sizes.size(); ++id) {
+        if (largest < 0 || sizes[id] > sizes[static_cast<size_t>(largest)])
+            largest = static_cast<int>(id);
+    }
+    for (size_t square = 0; square < room.squares.size(); ++square) {
+        if (room.squares[square] == Square::floor && region[square] != largest) {
+            room.squares[square] = Square::wall;
+        }
+    }
+    return largest < 0 ? 0 : sizes[static_cast<size_t>(largest)];
+}
+
+void fill_dead_ends(Puzzle& room) {
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (int row = 1; row < room.height - 1; ++row) {
+            for (int column = 1; column < room.width - 1; ++column) {
+                const auto square = static_cast<size_t>(room.index(column, row));
+                if (room.squares[square] == Square::floor &&
+                    wall_neighbours(room, column, row) >= 3) {
+                    room.squares[square] = Square::wall;
+                    changed = true;
+                }
+            }
+        }
+    }
+}
+
+bool open_rectangle(const Puzzle& room, int wide, int high) {
+    for (int row = 0; row + high <= room.height; ++row) {
+        for (int column = 0; column + wide <= room.width; ++column) {
+            bool open = true;
+            for (int r = row; open && r < row + high; ++r) {
+                for (int c = column; open && c < column + wide; ++c) {
+                    open = room.squares[static_cast<size_t>(room.index(c, r))] == Square::floor;
+                }
+            }
+            if (open) return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+bool carve_room(std::mt19937& random, const RoomShape& shape, Puzzle& room) {
+    room.reset(shape.blocks_wide * 3 + 2, shape.blocks_high * 3 + 2, Square::wall);
+    std::uniform_int_distribution<size_t> any_piece(0, std::size(pieces) - 1);
+    std::uniform_int_distribution<int> any_turn(0, 3);
+    for (int block_row = 0; block_row < shape.blocks_high; ++block_row) {
+        for (int block_column = 0; block_column < shape.blocks_wide; ++block_column) {
+            const Piece& piece = pieces[any_piece(random)];
+            const int turns = any_turn(random);
+            const bool mirror = any_turn(random) % 2 == 1;
+            for (int r = 0; r < 3; ++r) {
+                for (int c = 0; c < 3; ++c) {
+                    const int square = room.index(1 + block_column * 3 + c, 1 + block_row * 3 + r);
+                    room.squares[static_cast<size_t>(square)] =
+                        piece_square(piece, turns, mirror, c, r) == '#' ? Square::wall
+                                                                        : Square::floor;
+                }
+            }
+        }
+    }
+    fill_dead_ends(room);
+    const int floor = keep_largest_floor(room);
+    return floor >= shape.min_floor && floor <= shape.max_floor && !open_rectangle(room, 4, 3) &&
+           !open_rectangle(room, 3, 4);
+}

@@ -1,0 +1,224 @@
+#include "search.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <unordered_map>
+#include <unordered_set>
+
+namespace {
+
+using Visited = std::unordered_set<StateKey, StateKeyHash>;
+
+// The box cells of a position and where the man can walk in it.
+struct Position {
+    std::vector<uint8_t> occupied;
+    std::vector<uint32_t> reachable;
+    uint32_t mark = 0;
+
+    explicit Position(const Arena& arena)
+        : occupied(static_cast<size_t>(arena.size()), 0),
+          reachable(static_cast<size_t>(arena.size()), 0) {}
+
+    void place(const StateKey& key, size_t box_count, bool present) {
+        for (size_t i = 0; i < box_count; ++i) occupied[key[i]] = present ? 1 : 0;
+    }
+};
+
+// Moves one box of `key` to `to`, puts the man on `man`, and sets his place; the result keeps
+// box cells in rising order.
+StateKey moved(const Arena& arena, const StateKey& key, size_t box, int to, int man,
+               Position& scratch) {
+    StateKey next(key);
+    const size_t box_count = key.size() - 1;
+    next[box] = static_cast<char16_t>(to);
+    std::sort(next.begin(), next.begin() + static_cast<long>(box_count));
+    scratch.occupied[key[box]] = 0;
+    scratch.occupied[static_cast<size_t>(to)] = 1;
+    next[box_count] = static_cast<char16_t>(
+        arena.reach(scratch.occupied, man, scratch.reachable, ++scratch.mark));
+    scratch.occupied[static_cast<size_t>(to)] = 0;
+    scratch.occupied[key[box]] = 1;
+    return next;
+}
+
+// True when the box just pushed to `cell` closes a square of two by two that holds only walls
+// and boxes, not all of them home: none of those boxes can ever move again.
+bool frozen_square(const Arena& arena, const std::vector<uint8_t>& occupied,
+                   const std::vector<bool>& home, int cell) {
+    auto blocked = [&](int at) { return at < 0 || occupied[static_cast<size_t>(at)]; };
+    auto stray = [&](int at) { return at >= 0 && !home[static_cast<size_t>(at)]; };
+    for (int across : {0, 1}) {
+        for (int along : {2, 3}) {
+            const int side = arena.neighbour(cell, across);
+            const int end = arena.neighbour(cell, along);
+            // Reach the diagonal square through whichever neighbour is floor; when both are
+            // wall the box sits in a corner, which only a home square allows.
+            const int corner = side >= 0 ? arena.neighbour(side, along)
+                                         : (end >= 0 ? arena.neighbour(end, across) : -1);
+            if (blocked(side) && blocked(end) && blocked(corner) &&
+                (!home[static_cast<size_t>(cell)] || stray(side) || stray(end) || stray(corner))) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+SolveResult solve_pushes(const Puzzle& puzzle, size_t state_limit, std::vector<bool>* box_squares) {
+    SolveResult result;
+    const Arena arena(puzzle, puzzle.man);
+    StateKey start;
+    std::vector<int> target_cells;
+    for (size_t square = 0; square < puzzle.squares.size(); ++square) {
+        const bool box = puzzle.boxes[square];
+        const bool target = puzzle.targets[square];
+        if (box == target && (!box || arena.cell_of(static_cast<int>(square)) < 0)) continue;
+        const int cell = arena.cell_of(static_cast<int>(square));
+        if (cell < 0) {
+            // A lone box or target the man can never come near.
+            result.outcome = SolveResult::Outcome::unsolvable;
+            return result;
+        }
+        if (box) start.push_back(static_cast<char16_t>(cell));
+        if (target) target_cells.push_back(cell);
+    }
+    std::sort(start.begin(), start.end());
+    std::sort(target_cells.begin(), target_cells.end());
+    const size_t box_count = start.size();
+    const std::vector<bool> live = arena.live_cells(target_cells);
+    std::vector<bool> home(static_cast<size_t>(arena.size()), false);
+    for (int cell : target_cells) home[static_cast<size_t>(cell)] = true;
+
+    Position here(arena);
+    Position there(arena);
+    start.push_back(static_cast<char16_t>(
+        arena.reach(here.occupied, arena.cell_of(puzzle.man), here.reachable, ++here.mark)));
+    auto solved = [&](const StateKey& key) {
+        return std::equal(target_cells.begin(), target_cells.end(), key.begin());
+    };
+
+    Visited visited{start};
+    std::unordered_map<StateKey, StateKey, StateKeyHash> parents;
+    std::vector<StateKey> layer{start};
+    for (int depth = 0; !layer.empty(); ++depth) {
+        std::vector<StateKey> next_layer;
+        for (const StateKey& key : layer) {
+            if (solved(key)) {
+                if (box_squares) {
+                    box_squares->assign(puzzle.squares.size(), false);
+                    for (const StateKey* at = &key; at;) {
+                        for (size_t i = 0; i < box_count; ++i) {
+                            (*box_squares)[static_cast<size_t>(arena.board_square((*at)[i]))] =
+                                true;
+                        }
+                        const auto parent = parents.find(*at);
+                        at = parent == parents.end() ? nullptr : &parent->second;
+                    }
+                }
+                result.outcome = SolveResult::Outcome::solved;
+                result.pushes = depth;
+                result.states = visited.size();
+                return result;
+            }
+            here.place(key, box_count, true);
+            there.place(key, box_count, true);
+            arena.reach(here.occupied, key[box_count], here.reachable, ++here.mark);
+            for (size_t box = 0; box < box_count; ++box) {
+                for (int d = 0; d < 4; ++d) {
+                    const int behind = arena.neighbour(key[box], d ^ 1);
+                    const int ahead = arena.neighbour(key[box], d);
+                    if (behind < 0 || ahead < 0 ||
+                        here.reachable[static_cast<size_t>(behind)] != here.mark ||
+                        here.occupied[static_cast<size_t>(ahead)] ||
+                        !live[static_cast<size_t>(ahead)]) {
+                        continue;
+                    }
+                    here.occupied[key[box]] = 0;
+                    here.occupied[static_cast<size_t>(ahead)] = 1;
+                    const bool frozen = frozen_square(arena, here.occupied, home, ahead);
+                    here.occupied[static_cast<size_t>(ahead)] = 0;
+                    here.occupied[key[box]] = 1;
+                    if (frozen) continue;
+                    StateKey next = moved(arena, key, box, ahead, key[box], there);
+                    if (!visited.insert(next).second) continue;
+                    if (box_squares) parents.emplace(next, key);
+                    next_layer.push_back(std::move(next));
+                }
+            }
+            here.place(key, box_count, false);
+            there.place(key, box_count, false);
+            if (visited.size() > state_limit) {
+                result.states = visited.size();
+                return result;
+            }
+        }
+        layer = std::move(next_layer);
+    }
+    result.outcome = SolveResult::Outcome::unsolvable;
+    result.states = visited.size();
+    return result;
+}
+
+PullResult pull_search(const Arena& arena, const std::vector<int>& target_cells,
+                       size_t state_limit) {
+    PullResult result;
+    StateKey solved;
+    for (int cell : target_cells) solved.push_back(static_cast<char16_t>(cell));
+    std::sort(solved.begin(), solved.end());
+    const size_t box_count = solved.size();
+
+    Position here(arena);
+    Position there(arena);
+    here.place(solved, box_count, true);
+    there.place(solved, box_count, true);
+    // The man may finish anywhere, so every area he could be in starts the search.
+    Visited visited;
+    std::vector<StateKey> layer;
+    for (int cell = 0; cell < arena.size(); ++cell) {
+        if (here.occupied[static_cast<size_t>(cell)] || here.reachable[static_cast<size_t>(cell)])
+            continue;
+        StateKey start(solved);
+        start.push_back(static_cast<char16_t>(arena.reach(here.occupied, cell, here.reachable, 1)));
+        if (visited.insert(start).second) layer.push_back(start);
+    }
+    here.place(solved, box_count, false);
+    there.place(solved, box_count, false);
+    here.mark = 1;
+
+    for (int depth = 0;; ++depth) {
+        std::vector<StateKey> next_layer;
+        for (const StateKey& key : layer) {
+            if (visited.size() > state_limit) break;
+            here.place(key, box_count, true);
+            there.place(key, box_count, true);
+            arena.reach(here.occupied, key[box_count], here.reachable, ++here.mark);
+            for (size_t box = 0; box < box_count; ++box) {
+                for (int d = 0; d < 4; ++d) {
+                    const int man = arena.neighbour(key[box], d);
+                    if (man < 0 || here.reachable[static_cast<size_t>(man)] != here.mark) continue;
+                    const int retreat = arena.neighbour(man, d);
+                    if (retreat < 0 || here.occupied[static_cast<size_t>(retreat)]) continue;
+                    StateKey next = moved(arena, key, box, man, retreat, there);
+                    if (visited.insert(next).second) next_layer.push_back(std::move(next));
+                }
+            }
+            here.place(key, box_count, false);
+            there.place(key, box_count, false);
+        }
+        if (next_layer.empty() || visited.size() > state_limit) {
+            // A layer cut short by the limit still holds exact depths: the deepest one wins.
+            if (next_layer.empty()) {
+                result.depth = depth;
+                result.farthest = std::move(layer);
+            } else {
+                result.depth = depth + 1;
+                result.farthest = std::move(next_layer);
+            }
+            result.states = visited.size();
+            return result;
+        }
+        layer = std::move(next_layer);
+    }
+}

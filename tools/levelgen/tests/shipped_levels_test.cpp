@@ -1,0 +1,83 @@
+// The levels we ship: every one must load in the game, fit the window and be solvable.
+#include <dirent.h>
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "level_text.h"
+#include "search.h"
+
+namespace {
+
+const std::string levels_directory = std::string(PUSHWELL_ROOT) + "/levels/";
+
+std::vector<std::string> collection_files() {
+    std::vector<std::string> names;
+    if (DIR* directory = opendir(levels_directory.c_str())) {
+        while (const dirent* entry = readdir(directory)) {
+            if (entry->d_name[0] != '.') names.push_back(entry->d_name);
+        }
+        closedir(directory);
+    }
+    return names;
+}
+
+CollectionText read_file(const std::string& name) {
+    std::ifstream in(levels_directory + name, std::ios::binary);
+    return read_collection(in);
+}
+
+}  // namespace
+
+TEST(ShippedLevels, ThereAreATutorialAndAtLeastTwoFullCollections) {
+    int full = 0;
+    bool tutorial = false;
+    for (const auto& name : collection_files()) {
+        const int count = static_cast<int>(read_file(name).levels.size());
+        if (name == "default")
+            tutorial = count >= 20;
+        else if (count >= 30)
+            ++full;
+        // The chooser shows the file name: plain words, no extension.
+        EXPECT_EQ(name.find('.'), std::string::npos) << name;
+    }
+    EXPECT_TRUE(tutorial);
+    EXPECT_GE(full, 2);
+}
+
+// One test per collection file, so that the files are proved side by side.
+class ShippedCollection : public testing::TestWithParam<std::string> {};
+
+TEST_P(ShippedCollection, EveryLevelIsWellFormedFitsAndIsSolvable) {
+    const std::string& name = GetParam();
+    const CollectionText collection = read_file(name);
+    for (const auto& fault : collection.faults) ADD_FAILURE() << name << ": " << fault;
+    int number = 0;
+    for (const LevelText& level : collection.levels) {
+        ++number;
+        const std::string where = name + " level " + std::to_string(number);
+        EXPECT_GT(level.title.size(), 1u) << where;
+        Puzzle puzzle;
+        std::string fault;
+        if (!parse_rows(level.rows, puzzle, fault)) {
+            ADD_FAILURE() << where << ": " << fault;
+            continue;
+        }
+        // 30-pixel tiles between the bars of an 800 x 600 window.
+        EXPECT_LE(puzzle.width, 26) << where;
+        EXPECT_LE(puzzle.height, 17) << where;
+        const SolveResult solved = solve_pushes(puzzle, 3000000);
+        EXPECT_EQ(solved.outcome, SolveResult::Outcome::solved) << where;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Levels, ShippedCollection, testing::ValuesIn(collection_files()),
+                         [](const testing::TestParamInfo<std::string>& info) {
+                             std::string test_name;
+                             for (char c : info.param)
+                                 test_name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+                             return test_name;
+                         });
