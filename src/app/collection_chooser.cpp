@@ -30,10 +30,7 @@ void TGame::choose_collection() {
     SDL_Event event;
     while (SDL_WaitEvent(&event)) {
         if (event.type == SDL_VIDEORESIZE) {
-            reopen_window(event.resize.w, event.resize.h);
-            clear_screen();
-            draw_title_bar();
-            draw_status_bar(version_text, grey);
+            reopen_menu_window(event.resize.w, event.resize.h);
             draw_collection_chooser(selected);
             flip();
             continue;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "gfx/board.h"
+#include "gfx/colours.h"
 #include "gfx/frame.h"
 #include "level/collection_scan.h"
 
@@ -109,6 +110,13 @@ void TGame::reopen_window(int width, int height) {
     // The window is gone but the results of this run are not: keep them.
     save_score_file(high_score, score_file_name, score_file_state);
     std::exit(41);
+}
+
+void TGame::reopen_menu_window(int width, int height) {
+    reopen_window(width, height);
+    clear_screen();
+    draw_title_bar();
+    draw_status_bar(version_text, grey);
 }
 
 int TGame::move_by(int32_t column_step, int32_t row_step) {

@@ -49,6 +49,8 @@ class TGame {
     // A resized window has to be opened again at its new size. When that fails the game cannot
     // go on: the results are saved, the library's reason is printed and the process ends (41).
     void reopen_window(int width, int height);
+    // The same for the menu screens, which then stand on a cleared window with their bars.
+    void reopen_menu_window(int width, int height);
 
     // The screens.
     int play();

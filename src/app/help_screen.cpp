@@ -42,10 +42,7 @@ void TGame::show_help() {
     while (SDL_WaitEvent(&event)) {
         if (event.type == SDL_VIDEORESIZE) {
             // The page closes on a resize; the title menu draws itself at the new size.
-            reopen_window(event.resize.w, event.resize.h);
-            clear_screen();
-            draw_title_bar();
-            draw_status_bar(version_text, grey);
+            reopen_menu_window(event.resize.w, event.resize.h);
             return;
         }
         if (event.type == SDL_KEYDOWN && closes_help(event.key.keysym.sym)) return;

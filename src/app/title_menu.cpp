@@ -42,10 +42,7 @@ int TGame::title_menu() {
     while (SDL_WaitEvent(&event)) {
         if (event.type == SDL_QUIT) return -1;
         if (event.type == SDL_VIDEORESIZE) {
-            reopen_window(event.resize.w, event.resize.h);
-            clear_screen();
-            draw_title_bar();
-            draw_status_bar(version_text, grey);
+            reopen_menu_window(event.resize.w, event.resize.h);
             draw_title_menu(selected);
             flip();
             continue;

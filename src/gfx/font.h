@@ -10,7 +10,7 @@ enum TextAlign { left = 0, right = 1, centre = 2 };
 
 // One TrueType font at one point size. Text is Latin-1, one byte per character.
 class TFont {
-public:
+  public:
     // 0, or -1 when the font cannot be opened. The font's own colour becomes white.
     int open(const char* path, int point_size);
     // Must run before the font engine shuts down.

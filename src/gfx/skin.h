@@ -10,7 +10,7 @@ SDL_Surface* load_image(const char* path);
 
 // One tile set, cut from a skin bitmap: a 6 x 2 grid of tiles, code c in slot c - 1.
 class TSkin {
-public:
+  public:
     TSkin() = default;
     TSkin(const TSkin&) = delete;
     TSkin& operator=(const TSkin&) = delete;

@@ -9,7 +9,7 @@
 
 // A level collection: one text file of levels, read into memory in file order.
 class TLevelCollection {
-public:
+  public:
     // Reads directory + file_name (the directory ends in "/"). Every fault is reported on
     // standard error, one flushed line each. 0: read without fault; -1: the file did not open;
     // -2: at least one fault was reported (the faulty levels stay, but are never played).
@@ -23,7 +23,7 @@ public:
     // no board (it was too small to be built).
     const TLevel* get_level(int32_t index) const;
 
-private:
+  private:
     std::string name;
     std::vector<std::unique_ptr<TLevel>> levels;
 };

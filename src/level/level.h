@@ -9,7 +9,7 @@
 // One level of a collection: its board of cells, the man's start square, its number within
 // the collection file and its title line. The man is never stored in the board.
 class TLevel {
-public:
+  public:
     // Sizes the board, all floor. -1 (and nothing changes) when either side is below 3.
     int create(int32_t width, int32_t height);
     // Frees the board, whose width and height go back to 0; -1 when there is none.
@@ -51,7 +51,7 @@ public:
     }
     void set_title(const std::string& value) { title = value; }
 
-protected:
+  protected:
     bool on_board(int32_t column, int32_t row) const {
         return column >= 0 && row >= 0 && column < width && row < height;
     }
@@ -67,7 +67,7 @@ protected:
 
 // The working copy of the level being played, with the square the man stands on now.
 class TPlayLevel : public TLevel {
-public:
+  public:
     // Becomes a copy of the source with the man on its start square; the source is untouched.
     void copy_from(const TLevel& source);
 
@@ -78,7 +78,7 @@ public:
         man_row = row;
     }
 
-private:
+  private:
     int32_t man_column = 0;
     int32_t man_row = 0;
 };

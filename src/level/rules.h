@@ -18,9 +18,15 @@ enum MoveResult : int32_t {
 // One undo-list entry: the direction code in the low 8 bits, move_push set for a push.
 using TMove = int32_t;
 
-inline TMove make_move(int32_t result, int32_t direction) { return result | direction; }
-inline int32_t move_direction(TMove entry) { return entry & 0xFF; }
-inline int32_t move_push_flag(TMove entry) { return (entry & move_push) ? 1 : 0; }
+inline TMove make_move(int32_t result, int32_t direction) {
+    return result | direction;
+}
+inline int32_t move_direction(TMove entry) {
+    return entry & 0xFF;
+}
+inline int32_t move_push_flag(TMove entry) {
+    return (entry & move_push) ? 1 : 0;
+}
 
 // The unit step of a direction code; false for codes other than 1 to 4.
 bool direction_step(int32_t direction, int32_t& column_step, int32_t& row_step);

@@ -14,7 +14,7 @@ struct ByteOrder {
 
 // Every best result of every collection, kept for the whole run.
 class THighScore {
-public:
+  public:
     bool get_score(const std::string& collection, int32_t level, TScore& score) const;
     void set_score(const std::string& collection, int32_t level, const TScore& score);
 
@@ -24,11 +24,10 @@ public:
     // then untouched.
     int write_to_file(const std::string& file_name) const;
 
-    const std::map<std::string, std::unique_ptr<TCollectionScore>, ByteOrder>& collections()
-        const {
+    const std::map<std::string, std::unique_ptr<TCollectionScore>, ByteOrder>& collections() const {
         return store;
     }
 
-private:
+  private:
     std::map<std::string, std::unique_ptr<TCollectionScore>, ByteOrder> store;
 };

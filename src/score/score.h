@@ -21,7 +21,7 @@ bool is_new_best(const TScore& best, int32_t moves, int32_t pushes);
 
 // The best results of one collection, by level number.
 class TCollectionScore {
-public:
+  public:
     // Copies the result into `score` and returns true; false (score untouched) when absent.
     bool get_score(int32_t level, TScore& score) const;
     // Stores the result, overwriting whatever was there.
@@ -34,6 +34,6 @@ public:
 
     const std::map<int32_t, TScore>& entries() const { return scores; }
 
-private:
+  private:
     std::map<int32_t, TScore> scores;
 };
