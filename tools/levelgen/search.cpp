@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <unordered_map>
-#include <unordered_set>
 
 namespace {
-
-using Visited = std::unordered_set<StateKey, StateKeyHash>;
 
 // The box cells of a position and where the man can walk in it.
 struct Position {
@@ -24,21 +22,63 @@ struct Position {
     }
 };
 
-// Moves one box of `key` to `to`, puts the man on `man`, and sets his place; the result keeps
-// box cells in rising order.
-StateKey moved(const Arena& arena, const StateKey& key, size_t box, int to, int man,
-               Position& scratch) {
-    StateKey next(key);
+// Positions already met, filed by their box layout: each layout keeps the areas the man has
+// been met in, so that most repeats are spotted without walking the man's area again (that
+// walk is where a search spends its time).
+class SeenPositions {
+  public:
+    explicit SeenPositions(const Arena& arena)
+        : words(static_cast<size_t>((arena.size() + 63) / 64)) {}
+
+    bool contains(const StateKey& boxes, int man) const {
+        const auto found = areas.find(boxes);
+        if (found == areas.end()) return false;
+        const auto word = static_cast<size_t>(man / 64);
+        const uint64_t bit = uint64_t{1} << (man % 64);
+        for (size_t area = 0; area < found->second.size(); area += words) {
+            if (found->second[area + word] & bit) return true;
+        }
+        return false;
+    }
+
+    // Files the area marked in `position` under these boxes.
+    void add(const StateKey& boxes, const Position& position) {
+        auto& filed = areas[boxes];
+        const size_t first = filed.size();
+        filed.resize(first + words, 0);
+        for (size_t cell = 0; cell < position.reachable.size(); ++cell) {
+            if (position.reachable[cell] == position.mark) {
+                filed[first + cell / 64] |= uint64_t{1} << (cell % 64);
+            }
+        }
+        ++count;
+    }
+
+    size_t size() const { return count; }
+
+  private:
+    size_t words;
+    size_t count = 0;
+    std::unordered_map<StateKey, std::vector<uint64_t>, StateKeyHash> areas;
+};
+
+// The position after one box of `key` moves to `to` with the man on `man`, unless it was met
+// before. Box cells stay in rising order; the man's place ends the key.
+std::optional<StateKey> unseen_move(const Arena& arena, const StateKey& key, size_t box, int to,
+                                    int man, Position& scratch, SeenPositions& seen) {
     const size_t box_count = key.size() - 1;
-    next[box] = static_cast<char16_t>(to);
-    std::sort(next.begin(), next.begin() + static_cast<long>(box_count));
+    StateKey boxes = key.substr(0, box_count);
+    boxes[box] = static_cast<char16_t>(to);
+    std::sort(boxes.begin(), boxes.end());
+    if (seen.contains(boxes, man)) return std::nullopt;
     scratch.occupied[key[box]] = 0;
     scratch.occupied[static_cast<size_t>(to)] = 1;
-    next[box_count] = static_cast<char16_t>(
-        arena.reach(scratch.occupied, man, scratch.reachable, ++scratch.mark));
+    const int place = arena.reach(scratch.occupied, man, scratch.reachable, ++scratch.mark);
     scratch.occupied[static_cast<size_t>(to)] = 0;
     scratch.occupied[key[box]] = 1;
-    return next;
+    seen.add(boxes, scratch);
+    boxes.push_back(static_cast<char16_t>(place));
+    return boxes;
 }
 
 // True when the box just pushed to `cell` closes a square of two by two that holds only walls
@@ -93,13 +133,17 @@ SolveResult solve_pushes(const Puzzle& puzzle, size_t state_limit, std::vector<b
 
     Position here(arena);
     Position there(arena);
-    start.push_back(static_cast<char16_t>(
-        arena.reach(here.occupied, arena.cell_of(puzzle.man), here.reachable, ++here.mark)));
+    SeenPositions seen(arena);
+    here.place(start, box_count, true);
+    const int start_place =
+        arena.reach(here.occupied, arena.cell_of(puzzle.man), here.reachable, ++here.mark);
+    here.place(start, box_count, false);
+    seen.add(start, here);
+    start.push_back(static_cast<char16_t>(start_place));
     auto solved = [&](const StateKey& key) {
         return std::equal(target_cells.begin(), target_cells.end(), key.begin());
     };
 
-    Visited visited{start};
     std::unordered_map<StateKey, StateKey, StateKeyHash> parents;
     std::vector<StateKey> layer{start};
     for (int depth = 0; !layer.empty(); ++depth) {
@@ -119,7 +163,7 @@ SolveResult solve_pushes(const Puzzle& puzzle, size_t state_limit, std::vector<b
                 }
                 result.outcome = SolveResult::Outcome::solved;
                 result.pushes = depth;
-                result.states = visited.size();
+                result.states = seen.size();
                 return result;
             }
             here.place(key, box_count, true);
@@ -141,23 +185,23 @@ SolveResult solve_pushes(const Puzzle& puzzle, size_t state_limit, std::vector<b
                     here.occupied[static_cast<size_t>(ahead)] = 0;
                     here.occupied[key[box]] = 1;
                     if (frozen) continue;
-                    StateKey next = moved(arena, key, box, ahead, key[box], there);
-                    if (!visited.insert(next).second) continue;
-                    if (box_squares) parents.emplace(next, key);
-                    next_layer.push_back(std::move(next));
+                    auto next = unseen_move(arena, key, box, ahead, key[box], there, seen);
+                    if (!next) continue;
+                    if (box_squares) parents.emplace(*next, key);
+                    next_layer.push_back(std::move(*next));
                 }
             }
             here.place(key, box_count, false);
             there.place(key, box_count, false);
-            if (visited.size() > state_limit) {
-                result.states = visited.size();
+            if (seen.size() > state_limit) {
+                result.states = seen.size();
                 return result;
             }
         }
         layer = std::move(next_layer);
     }
     result.outcome = SolveResult::Outcome::unsolvable;
-    result.states = visited.size();
+    result.states = seen.size();
     return result;
 }
 
@@ -174,23 +218,23 @@ PullResult pull_search(const Arena& arena, const std::vector<int>& target_cells,
     here.place(solved, box_count, true);
     there.place(solved, box_count, true);
     // The man may finish anywhere, so every area he could be in starts the search.
-    Visited visited;
+    SeenPositions seen(arena);
     std::vector<StateKey> layer;
     for (int cell = 0; cell < arena.size(); ++cell) {
-        if (here.occupied[static_cast<size_t>(cell)] || here.reachable[static_cast<size_t>(cell)])
-            continue;
+        if (here.occupied[static_cast<size_t>(cell)] || seen.contains(solved, cell)) continue;
         StateKey start(solved);
-        start.push_back(static_cast<char16_t>(arena.reach(here.occupied, cell, here.reachable, 1)));
-        if (visited.insert(start).second) layer.push_back(start);
+        start.push_back(
+            static_cast<char16_t>(arena.reach(here.occupied, cell, here.reachable, ++here.mark)));
+        seen.add(solved, here);
+        layer.push_back(start);
     }
     here.place(solved, box_count, false);
     there.place(solved, box_count, false);
-    here.mark = 1;
 
     for (int depth = 0;; ++depth) {
         std::vector<StateKey> next_layer;
         for (const StateKey& key : layer) {
-            if (visited.size() > state_limit) break;
+            if (seen.size() > state_limit) break;
             here.place(key, box_count, true);
             there.place(key, box_count, true);
             arena.reach(here.occupied, key[box_count], here.reachable, ++here.mark);
@@ -200,14 +244,14 @@ PullResult pull_search(const Arena& arena, const std::vector<int>& target_cells,
                     if (man < 0 || here.reachable[static_cast<size_t>(man)] != here.mark) continue;
                     const int retreat = arena.neighbour(man, d);
                     if (retreat < 0 || here.occupied[static_cast<size_t>(retreat)]) continue;
-                    StateKey next = moved(arena, key, box, man, retreat, there);
-                    if (visited.insert(next).second) next_layer.push_back(std::move(next));
+                    auto next = unseen_move(arena, key, box, man, retreat, there, seen);
+                    if (next) next_layer.push_back(std::move(*next));
                 }
             }
             here.place(key, box_count, false);
             there.place(key, box_count, false);
         }
-        if (next_layer.empty() || visited.size() > state_limit) {
+        if (next_layer.empty() || seen.size() > state_limit) {
             // A layer cut short by the limit still holds exact depths: the deepest one wins.
             if (next_layer.empty()) {
                 result.depth = depth;
@@ -216,7 +260,7 @@ PullResult pull_search(const Arena& arena, const std::vector<int>& target_cells,
                 result.depth = depth + 1;
                 result.farthest = std::move(next_layer);
             }
-            result.states = visited.size();
+            result.states = seen.size();
             return result;
         }
         layer = std::move(next_layer);

@@ -1,4 +1,5 @@
-// The levels we ship: every one must load in the game, fit the window and be solvable.
+// The levels we ship: every one must be well formed, titled and fit the window. That each is
+// solvable is proven by the checker's own test over the same files.
 #include <dirent.h>
 #include <gtest/gtest.h>
 
@@ -8,7 +9,6 @@
 #include <vector>
 
 #include "level_text.h"
-#include "search.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ TEST(ShippedLevels, ThereAreATutorialAndAtLeastTwoFullCollections) {
 // One test per collection file, so that the files are proved side by side.
 class ShippedCollection : public testing::TestWithParam<std::string> {};
 
-TEST_P(ShippedCollection, EveryLevelIsWellFormedFitsAndIsSolvable) {
+TEST_P(ShippedCollection, EveryLevelIsWellFormedTitledAndFits) {
     const std::string& name = GetParam();
     const CollectionText collection = read_file(name);
     for (const auto& fault : collection.faults) ADD_FAILURE() << name << ": " << fault;
@@ -69,8 +69,6 @@ TEST_P(ShippedCollection, EveryLevelIsWellFormedFitsAndIsSolvable) {
         // 30-pixel tiles between the bars of an 800 x 600 window.
         EXPECT_LE(puzzle.width, 26) << where;
         EXPECT_LE(puzzle.height, 17) << where;
-        const SolveResult solved = solve_pushes(puzzle, 3000000);
-        EXPECT_EQ(solved.outcome, SolveResult::Outcome::solved) << where;
     }
 }
 
