@@ -5,20 +5,9 @@
 #include <random>
 
 #include "arena.h"
-#include "generate.h"
+#include "board_rows.h"
 #include "level_text.h"
-#include "search.h"
-
-namespace {
-
-Puzzle board(const std::vector<std::string>& rows) {
-    Puzzle puzzle;
-    std::string fault;
-    EXPECT_TRUE(parse_rows(rows, puzzle, fault)) << fault;
-    return puzzle;
-}
-
-}  // namespace
+#include "trim.h"
 
 TEST(CarveRoom, KeepsOneWalledStretchOfFloorWithoutDeadEndsOrHalls) {
     const RoomShape shape{3, 3, 22, 40};
@@ -54,37 +43,17 @@ TEST(CarveRoom, KeepsOneWalledStretchOfFloorWithoutDeadEndsOrHalls) {
     EXPECT_EQ(kept, 20);
 }
 
-TEST(PullSearch, PullsAsFarAsTheManHasRoomBehindHim) {
-    // A corridor of six squares with the target at its left end: the man needs a square
-    // behind him, so the box gets no further than the fifth square, four pushes from home.
-    const Puzzle corridor = board({"########", "#*    @#", "########"});
-    const Arena arena(corridor, corridor.man);
-    const PullResult pulled = pull_search(arena, {arena.cell_of(corridor.index(1, 1))}, 1000);
-    EXPECT_EQ(pulled.depth, 4);
-    ASSERT_EQ(pulled.farthest.size(), 1u);
-    EXPECT_EQ(arena.board_square(pulled.farthest[0][0]), corridor.index(5, 1));
-}
-
-TEST(PullSearch, StartsWithTheManOnEitherSideOfTheFinishedBoxes) {
-    // Home boxes cut the corridor in two; pulling must start from both halves.
-    const Puzzle split = board({"##########", "#@ **    #", "##########"});
-    const Arena arena(split, split.man);
-    const PullResult pulled = pull_search(
-        arena, {arena.cell_of(split.index(3, 1)), arena.cell_of(split.index(4, 1))}, 1000);
-    // The man can only ever work on one side; the long side wins.
-    EXPECT_EQ(pulled.depth, 3);
-}
-
-TEST(LevelMeasures, CountWhatTheLevelMakesUseOf) {
-    const Puzzle tight = board({"#######", "#@$  .#", "#######"});
-    EXPECT_EQ(straight_line_pushes(tight), 3);
-    EXPECT_EQ(idle_squares(tight, 1000), 0);
-    // A side room the solution never enters.
-    const Puzzle roomy = board({"#######", "#@$  .#", "## ####", "#    #", "#    #", "######"});
-    EXPECT_EQ(idle_squares(roomy, 1000), 8);
-    // Corners away from the target hold no hope for a box; squares along its path do.
-    const Arena arena(tight, tight.man);
-    const auto live = arena.live_cells({arena.cell_of(tight.index(5, 1))});
-    EXPECT_FALSE(live[static_cast<size_t>(arena.cell_of(tight.index(1, 1)))]);
-    EXPECT_TRUE(live[static_cast<size_t>(arena.cell_of(tight.index(2, 1)))]);
+TEST(Trim, KeepsOnlyTheWallsRoundTheFloorAndNoHoles) {
+    // Thick walls and a sealed pocket of floor in the corner.
+    const Puzzle puzzle =
+        board({"########", "########", "##@$ .##", "##### ##", "## #####", "########"});
+    const Puzzle trim = trimmed(puzzle);
+    // The row above the floor is the top; the sealed pocket two rows down is gone.
+    EXPECT_EQ(format_rows(trim),
+              (std::vector<std::string>{"######", "#@$ .#", "#### #", "   ###"}));
+    // A wall ring one square thick round an island stays whole: no floor shows through.
+    const Puzzle ring =
+        board({"#######", "#@ $ .#", "# ### #", "# # # #", "# ### #", "#     #", "#######"});
+    const auto rows = format_rows(trimmed(ring));
+    EXPECT_EQ(rows[3], "# ### #");
 }

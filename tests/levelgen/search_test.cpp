@@ -2,97 +2,95 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <random>
 
+#include "board_rows.h"
 #include "generate.h"
+#include "level/collection.h"
 #include "level_text.h"
-#include "trim.h"
+#include "temp_directory.h"
 
-namespace {
-
-Puzzle board(const std::vector<std::string>& rows) {
-    Puzzle puzzle;
-    std::string fault;
-    EXPECT_TRUE(parse_rows(rows, puzzle, fault)) << fault;
-    return puzzle;
+TEST(PullSearch, PullsAsFarAsTheManHasRoomBehindHim) {
+    // A corridor of six squares with the target at its left end: the man needs a square
+    // behind him, so the box gets no further than the fifth square, four pushes from home.
+    const Puzzle corridor = board({"########", "#*    @#", "########"});
+    const Arena arena(corridor, corridor.man);
+    const PullResult pulled = pull_search(arena, {arena.cell_of(corridor.index(1, 1))}, 1000);
+    EXPECT_EQ(pulled.depth, 4);
+    ASSERT_EQ(pulled.farthest.size(), 1u);
+    EXPECT_EQ(arena.board_square(pulled.farthest[0][0]), corridor.index(5, 1));
 }
 
-SolveResult solve(const std::vector<std::string>& rows) {
-    return solve_pushes(board(rows), 100000);
+TEST(PullSearch, StartsWithTheManOnEitherSideOfTheFinishedBoxes) {
+    // Home boxes cut the corridor in two; pulling must start from both halves.
+    const Puzzle split = board({"##########", "#@ **    #", "##########"});
+    const Arena arena(split, split.man);
+    const PullResult pulled = pull_search(
+        arena, {arena.cell_of(split.index(3, 1)), arena.cell_of(split.index(4, 1))}, 1000);
+    // The man can only ever work on one side; the long side wins.
+    EXPECT_EQ(pulled.depth, 3);
 }
 
-}  // namespace
-
-TEST(SolvePushes, FindsTheFewestPushes) {
-    EXPECT_EQ(solve({"#######", "#@ $ .#", "#######"}).pushes, 2);
-    // Round a corner: two pushes right, then the man walks round for two pushes down.
-    EXPECT_EQ(solve({"######", "#@   #", "# $  #", "#### #", "   #.#", "   ###"}).pushes, 4);
-    // The near box must not block the far target: both travel along the top row.
-    EXPECT_EQ(solve({"########", "#..    #", "####$$ #", "   #  @#", "   #####"}).pushes, 8);
-    // Boxes may close a square of walls and boxes once every one of them is home.
-    EXPECT_EQ(solve({"######", "#..  #", "#$$  #", "# @  #", "######"}).pushes, 2);
-    // A box already home counts nothing.
-    const auto home = solve({"######", "# * @#", "#  $ #", "#  . #", "######"});
-    EXPECT_EQ(home.outcome, SolveResult::Outcome::solved);
-    EXPECT_EQ(home.pushes, 1);
-}
-
-TEST(SolvePushes, ProvesDeadEndsUnsolvable) {
-    // A box in a corner away from every target.
-    EXPECT_EQ(solve({"#####", "#$ @#", "#  .#", "#####"}).outcome,
-              SolveResult::Outcome::unsolvable);
-    // Two boxes side by side against a wall can never part.
-    EXPECT_EQ(solve({"#######", "# $$  #", "#    @#", "#..   #", "#######"}).outcome,
-              SolveResult::Outcome::unsolvable);
-    // A box behind a wall the man cannot get round.
-    EXPECT_EQ(solve({"#######", "#@.#$ #", "#######"}).outcome, SolveResult::Outcome::unsolvable);
-}
-
-TEST(SolvePushes, GivesUpAtTheLimitInsteadOfGuessing) {
-    const Puzzle puzzle = board({"########", "#..    #", "####$$ #", "   #  @#", "   #####"});
-    EXPECT_EQ(solve_pushes(puzzle, 3).outcome, SolveResult::Outcome::gave_up);
-}
-
-TEST(Generate, EveryLevelNeedsExactlyThePushesItClaims) {
-    // The pull search and the push search must agree: a mismatch means a generated level
-    // is not what we say it is, or not solvable at all.
+TEST(Generate, EveryLevelReadsBackAndNeedsExactlyThePushesItClaims) {
+    // The pull search and the solver must agree on what we write: a mismatch means a generated
+    // level is not what we say it is, or not solvable at all.
     GenerateOptions options;
     options.shape = RoomShape{3, 2, 10, 30};
     options.boxes = 2;
     options.min_pushes = 6;
-    int checked = 0;
-    for (unsigned seed = 1; checked < 12 && seed < 2000; ++seed) {
-        std::mt19937 random(seed);
-        const auto level = generate_level(random, options);
-        if (!level) continue;
-        ++checked;
-        const SolveResult solved = solve_pushes(level->puzzle, 1000000);
-        ASSERT_EQ(solved.outcome, SolveResult::Outcome::solved) << "seed " << seed;
-        EXPECT_EQ(solved.pushes, level->pushes) << "seed " << seed;
-        EXPECT_GE(level->pushes, options.min_pushes);
-        EXPECT_GE(level->detour, 0);
-        // What we write must read back as a valid level of the same board.
-        Puzzle again;
-        std::string fault;
-        ASSERT_TRUE(parse_rows(format_rows(level->puzzle), again, fault))
-            << "seed " << seed << ": " << fault;
-        EXPECT_EQ(again.boxes, level->puzzle.boxes);
-        EXPECT_EQ(again.man, level->puzzle.man);
+    TempDirectory directory;
+    std::vector<Generated> made;
+    {
+        std::ofstream file(directory.path + "made", std::ios::binary);
+        for (unsigned seed = 1; made.size() < 12 && seed < 2000; ++seed) {
+            std::mt19937 random(seed);
+            const auto level = generate_level(random, options);
+            if (!level) continue;
+            made.push_back(*level);
+            write_level(file, static_cast<int>(made.size()), std::to_string(seed), level->puzzle);
+        }
     }
-    EXPECT_EQ(checked, 12);
+    ASSERT_EQ(made.size(), 12u);
+    TLevelCollection collection;
+    ASSERT_EQ(collection.import(directory.path, "made"), 0);
+    ASSERT_EQ(collection.level_count(), 12);
+    for (int32_t index = 0; index < collection.level_count(); ++index) {
+        const Generated& level = made[static_cast<size_t>(index)];
+        const TLevel& read = *collection.get_level(index);
+        const std::string where = "seed " + read.get_title();
+        EXPECT_GE(level.pushes, options.min_pushes) << where;
+        EXPECT_GE(level.detour, 0) << where;
+        // The game reads the board we meant, and the solver proves the pushes we claimed.
+        const TLevel meant = game_level(level.puzzle);
+        ASSERT_EQ(read.get_width(), meant.get_width()) << where;
+        ASSERT_EQ(read.get_height(), meant.get_height()) << where;
+        for (int32_t row = 0; row < read.get_height(); ++row) {
+            for (int32_t column = 0; column < read.get_width(); ++column) {
+                EXPECT_EQ(read.get_cell(column, row), meant.get_cell(column, row))
+                    << where << " at " << column << "," << row;
+            }
+        }
+        EXPECT_EQ(read.get_start_column(), meant.get_start_column()) << where;
+        EXPECT_EQ(read.get_start_row(), meant.get_start_row()) << where;
+        const SolveResult solved = solve_level(read, Optimise::pushes, SolveLimits{});
+        ASSERT_EQ(solved.status, SolveStatus::solved) << where;
+        EXPECT_EQ(solved.pushes, level.pushes) << where;
+    }
 }
 
-TEST(Trim, KeepsOnlyTheWallsRoundTheFloorAndNoHoles) {
-    // Thick walls and a sealed pocket of floor in the corner.
-    const Puzzle puzzle =
-        board({"########", "########", "##@$ .##", "##### ##", "## #####", "########"});
-    const Puzzle trim = trimmed(puzzle);
-    // The row above the floor is the top; the sealed pocket two rows down is gone.
-    EXPECT_EQ(format_rows(trim),
-              (std::vector<std::string>{"######", "#@$ .#", "#### #", "   ###"}));
-    // A wall ring one square thick round an island stays whole: no floor shows through.
-    const Puzzle ring =
-        board({"#######", "#@ $ .#", "# ### #", "# # # #", "# ### #", "#     #", "#######"});
-    const auto rows = format_rows(trimmed(ring));
-    EXPECT_EQ(rows[3], "# ### #");
+TEST(LevelMeasures, CountWhatTheLevelMakesUseOf) {
+    const Puzzle tight = board({"#######", "#@$  .#", "#######"});
+    EXPECT_EQ(straight_line_pushes(tight), 3);
+    EXPECT_EQ(idle_squares(tight, SolveLimits{}), 0);
+    // A side room the solution never enters.
+    const Puzzle roomy = board({"#######", "#@$  .#", "## ####", "#    #", "#    #", "######"});
+    EXPECT_EQ(idle_squares(roomy, SolveLimits{}), 8);
+    // Round a corner: the box's path must be followed through the turn; only the man's
+    // starting corner is of no use.
+    const Puzzle corner = board({"######", "#@   #", "# $  #", "#### #", "   #.#", "   ###"});
+    EXPECT_EQ(idle_squares(corner, SolveLimits{}), 1);
+    // Nothing of a level the solver cannot prove is of use.
+    const Puzzle stuck = board({"#####", "#$ @#", "#  .#", "#####"});
+    EXPECT_EQ(idle_squares(stuck, SolveLimits{}), 20);
 }

@@ -8,7 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "level_text.h"
+#include "layout_checks.h"
+#include "level/collection.h"
 
 namespace {
 
@@ -25,9 +26,10 @@ std::vector<std::string> collection_files() {
     return names;
 }
 
-CollectionText read_file(const std::string& name) {
-    std::ifstream in(levels_directory + name, std::ios::binary);
-    return read_collection(in);
+int count_levels(const std::string& name) {
+    TLevelCollection collection;
+    collection.import(levels_directory, name);
+    return collection.level_count();
 }
 
 }  // namespace
@@ -36,7 +38,7 @@ TEST(ShippedLevels, ThereAreATutorialAndAtLeastTwoFullCollections) {
     int full = 0;
     bool tutorial = false;
     for (const auto& name : collection_files()) {
-        const int count = static_cast<int>(read_file(name).levels.size());
+        const int count = count_levels(name);
         if (name == "default")
             tutorial = count >= 20;
         else if (count >= 30)
@@ -53,22 +55,18 @@ class ShippedCollection : public testing::TestWithParam<std::string> {};
 
 TEST_P(ShippedCollection, EveryLevelIsWellFormedTitledAndFits) {
     const std::string& name = GetParam();
-    const CollectionText collection = read_file(name);
-    for (const auto& fault : collection.faults) ADD_FAILURE() << name << ": " << fault;
-    int number = 0;
-    for (const LevelText& level : collection.levels) {
-        ++number;
-        const std::string where = name + " level " + std::to_string(number);
-        EXPECT_GT(level.title.size(), 1u) << where;
-        Puzzle puzzle;
-        std::string fault;
-        if (!parse_rows(level.rows, puzzle, fault)) {
-            ADD_FAILURE() << where << ": " << fault;
-            continue;
-        }
+    TLevelCollection collection;
+    ASSERT_EQ(collection.import(levels_directory, name), 0) << name << ": the game rejects it";
+    std::ifstream in(levels_directory + name, std::ios::binary);
+    for (const auto& fault : layout_faults(in)) ADD_FAILURE() << name << ": " << fault;
+    for (int32_t index = 0; index < collection.level_count(); ++index) {
+        const std::string where = name + " level " + std::to_string(index + 1);
+        const TLevel& level = *collection.get_level(index);
+        EXPECT_GT(level.get_title().size(), 1u) << where;
+        EXPECT_TRUE(closed_in(level)) << where << ": the man's floor is not closed in";
         // 30-pixel tiles between the bars of an 800 x 600 window.
-        EXPECT_LE(puzzle.width, 26) << where;
-        EXPECT_LE(puzzle.height, 17) << where;
+        EXPECT_LE(level.get_width(), 26) << where;
+        EXPECT_LE(level.get_height(), 17) << where;
     }
 }
 

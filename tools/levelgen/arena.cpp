@@ -58,30 +58,6 @@ int Arena::reach(const std::vector<uint8_t>& occupied, int start, std::vector<ui
     return smallest;
 }
 
-std::vector<bool> Arena::live_cells(const std::vector<int>& target_cells) const {
-    // Pull a lone box away from every target: wherever it can be pulled to, it can be pushed
-    // back from.
-    std::vector<bool> live(board_squares.size(), false);
-    std::vector<int> pending;
-    for (int target : target_cells) {
-        live[static_cast<size_t>(target)] = true;
-        pending.push_back(target);
-    }
-    while (!pending.empty()) {
-        const int cell = pending.back();
-        pending.pop_back();
-        for (int d = 0; d < 4; ++d) {
-            const int man = neighbour(cell, d);
-            if (man < 0) continue;
-            const int beyond = neighbour(man, d);
-            if (beyond < 0 || live[static_cast<size_t>(man)]) continue;
-            live[static_cast<size_t>(man)] = true;
-            pending.push_back(man);
-        }
-    }
-    return live;
-}
-
 size_t StateKeyHash::operator()(const StateKey& key) const {
     uint64_t hash = 1469598103934665603ull;
     for (char16_t value : key) {

@@ -26,10 +26,6 @@ class Arena {
     int reach(const std::vector<uint8_t>& occupied, int start, std::vector<uint32_t>& marks,
               uint32_t mark) const;
 
-    // Cells from which a lone box can still be pushed onto some target; a box anywhere else
-    // is stuck for good.
-    std::vector<bool> live_cells(const std::vector<int>& target_cells) const;
-
   private:
     std::vector<int> board_squares;
     std::vector<int> cells;

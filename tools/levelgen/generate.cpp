@@ -1,10 +1,13 @@
 #include "generate.h"
 
 #include <algorithm>
+#include <cctype>
 #include <climits>
+#include <string>
 
 #include "arena.h"
 #include "search.h"
+#include "solver/solver.h"
 #include "trim.h"
 
 namespace {
@@ -40,6 +43,26 @@ Puzzle placed(const Puzzle& room, const Arena& arena, const StateKey& key) {
     return puzzle;
 }
 
+// Every board square a box stands on while the man walks `path` (l r u d a step, L R U D a
+// push), the boxes' start squares included.
+std::vector<bool> box_squares_along(const Puzzle& puzzle, const std::string& path) {
+    std::vector<bool> used = puzzle.boxes;
+    int man = puzzle.man;
+    for (const char step : path) {
+        const size_t d = std::string("lrud").find(
+            static_cast<char>(std::tolower(static_cast<unsigned char>(step))));
+        if (d == std::string::npos) break;
+        auto ahead = [&](int square) {
+            return puzzle.index(puzzle.column_of(square) + step_columns[d],
+                                puzzle.row_of(square) + step_rows[d]);
+        };
+        man = ahead(man);
+        if (std::isupper(static_cast<unsigned char>(step)))
+            used[static_cast<size_t>(ahead(man))] = true;
+    }
+    return used;
+}
+
 }  // namespace
 
 int straight_line_pushes(const Puzzle& puzzle) {
@@ -62,11 +85,10 @@ int straight_line_pushes(const Puzzle& puzzle) {
     return total;
 }
 
-int idle_squares(const Puzzle& puzzle, size_t state_limit) {
-    std::vector<bool> box_squares;
-    if (solve_pushes(puzzle, state_limit, &box_squares).outcome != SolveResult::Outcome::solved) {
-        return static_cast<int>(puzzle.squares.size());
-    }
+int idle_squares(const Puzzle& puzzle, const SolveLimits& limits) {
+    const SolveResult solved = solve_level(game_level(puzzle), Optimise::pushes, limits);
+    if (solved.status != SolveStatus::solved) return static_cast<int>(puzzle.squares.size());
+    const std::vector<bool> box_squares = box_squares_along(puzzle, solved.path);
     const Arena arena(puzzle, puzzle.man);
     int idle = 0;
     for (int cell = 0; cell < arena.size(); ++cell) {
@@ -118,7 +140,7 @@ std::optional<Generated> generate_level(std::mt19937& random, const GenerateOpti
     // Solving is dearer than pulling: look only at the best few.
     const size_t looked_at = std::min<size_t>(candidates.size(), 4);
     for (size_t i = 0; i < looked_at; ++i) {
-        if (idle_squares(candidates[i].puzzle, options.state_limit) <= options.max_idle) {
+        if (idle_squares(candidates[i].puzzle, options.proof_limits) <= options.max_idle) {
             candidates[i].puzzle = trimmed(candidates[i].puzzle);
             return candidates[i];
         }

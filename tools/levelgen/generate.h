@@ -6,6 +6,7 @@
 
 #include "puzzle.h"
 #include "room.h"
+#include "solver/solver.h"
 
 struct GenerateOptions {
     RoomShape shape;
@@ -13,6 +14,7 @@ struct GenerateOptions {
     int min_pushes = 8;
     int max_pushes = 1000;
     size_t state_limit = 1000000;  // positions the backward search may look at
+    SolveLimits proof_limits;      // for the solver's proof of a kept level
     int target_tries = 6;          // target layouts tried in each carved room
     int max_idle = 3;              // floor squares the solution has no use for
 };
@@ -28,9 +30,9 @@ struct Generated {
 // how far the level would be if the boxes never got in each other's way.
 int straight_line_pushes(const Puzzle& puzzle);
 
-// Floor squares that one solution with the fewest pushes neither moves a box over nor pushes
-// from: room the level could do without.
-int idle_squares(const Puzzle& puzzle, size_t state_limit);
+// Floor squares that the solver's solution with the fewest pushes neither moves a box over nor
+// pushes from: room the level could do without. Every square when the solver proves none.
+int idle_squares(const Puzzle& puzzle, const SolveLimits& limits);
 
 // One try: carve a room, put boxes on random targets and pull them back as far as they go,
 // keeping the position that needs the most pushes. Among the farthest positions the one

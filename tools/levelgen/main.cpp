@@ -4,26 +4,26 @@
 //                              [--floor MIN-MAX] [--pushes MIN-MAX] [--states N]
 //       Writes `count` generated levels to standard output, one try per seed from `seed` on;
 //       each level's title names its seed, so a kept level can be made again.
-//   pushwell-levelgen verify [--states N] FILE...
-//       Checks the layout of every level and finds its fewest pushes; exit code 1 when any
-//       level is faulty, unsolvable or too big to prove.
+//   pushwell-levelgen verify [--time SECONDS] FILE...
+//       Reads every file as the game does, checks what the game would take quietly, and has the
+//       solver find each level's fewest pushes; exit code 1 when any level is faulty,
+//       unsolvable or not proven within SECONDS (10 by default) per level.
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
 #include <string>
 
 #include "generate.h"
 #include "level_text.h"
-#include "search.h"
+#include "verify.h"
 
 namespace {
 
 int usage() {
     std::cerr << "usage: pushwell-levelgen generate [--seed N] [--count N] [--blocks WxH] "
                  "[--boxes N] [--floor MIN-MAX] [--pushes MIN-MAX] [--states N]\n"
-                 "       pushwell-levelgen verify [--states N] FILE...\n";
+                 "       pushwell-levelgen verify [--time SECONDS] FILE...\n";
     return 2;
 }
 
@@ -74,56 +74,18 @@ int generate(int argc, char** argv) {
 }
 
 int verify(int argc, char** argv) {
-    size_t state_limit = 5000000;
+    SolveLimits limits;
     bool all_fine = true;
     int files = 0;
     for (int i = 2; i < argc; ++i) {
         const std::string argument = argv[i];
-        if (argument == "--states" && i + 1 < argc) {
-            state_limit = std::stoul(argv[++i]);
+        if (argument == "--time" && i + 1 < argc) {
+            limits.seconds = std::atof(argv[++i]);
+            if (!(limits.seconds > 0)) return usage();
             continue;
         }
         ++files;
-        std::ifstream in(argument, std::ios::binary);
-        if (!in) {
-            std::cout << argument << ": cannot open\n";
-            all_fine = false;
-            continue;
-        }
-        const CollectionText collection = read_collection(in);
-        for (const auto& fault : collection.faults) {
-            std::cout << argument << ": " << fault << '\n';
-            all_fine = false;
-        }
-        int number = 0;
-        for (const LevelText& level : collection.levels) {
-            ++number;
-            std::cout << argument << ": level " << number << " " << level.title << ": ";
-            Puzzle puzzle;
-            std::string fault;
-            if (!parse_rows(level.rows, puzzle, fault)) {
-                std::cout << "FAULT " << fault << '\n';
-                all_fine = false;
-                continue;
-            }
-            const SolveResult solved = solve_pushes(puzzle, state_limit);
-            std::cout << puzzle.width << "x" << puzzle.height << ", " << puzzle.count_boxes()
-                      << " boxes: ";
-            switch (solved.outcome) {
-                case SolveResult::Outcome::solved:
-                    std::cout << solved.pushes << " pushes";
-                    break;
-                case SolveResult::Outcome::unsolvable:
-                    std::cout << "UNSOLVABLE";
-                    all_fine = false;
-                    break;
-                case SolveResult::Outcome::gave_up:
-                    std::cout << "NOT PROVEN";
-                    all_fine = false;
-                    break;
-            }
-            std::cout << " (" << solved.states << " positions)\n";
-        }
+        all_fine = verify_file(argument, limits, std::cout) && all_fine;
     }
     if (files == 0) return usage();
     return all_fine ? 0 : 1;

@@ -19,3 +19,25 @@ int Puzzle::count_boxes() const {
 int Puzzle::count_targets() const {
     return static_cast<int>(std::count(targets.begin(), targets.end(), true));
 }
+
+TLevel game_level(const Puzzle& puzzle) {
+    TLevel level;
+    level.create(puzzle.width, puzzle.height);
+    for (int row = 0; row < puzzle.height; ++row) {
+        for (int column = 0; column < puzzle.width; ++column) {
+            const auto square = static_cast<size_t>(puzzle.index(column, row));
+            Cell cell = Cell::floor;
+            if (puzzle.squares[square] == Square::wall) {
+                cell = Cell::wall;
+            } else if (puzzle.boxes[square]) {
+                cell = puzzle.targets[square] ? Cell::box_on_target : Cell::box;
+            } else if (puzzle.targets[square]) {
+                cell = Cell::target;
+            }
+            level.set_cell(column, row, cell);
+        }
+    }
+    if (puzzle.man >= 0) level.set_start(puzzle.column_of(puzzle.man), puzzle.row_of(puzzle.man));
+    level.mark_outside();
+    return level;
+}

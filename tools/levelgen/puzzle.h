@@ -3,11 +3,13 @@
 #include <cstddef>
 #include <vector>
 
+#include "level/level.h"
+
 // What a square of a board is made of. Boxes, targets and the man lie on top of floor.
 enum class Square : char { empty, wall, floor };
 
-// One board as the generator and the checker see it. `empty` squares lie beyond the walls
-// and are written as spaces, or left out at the end of a row.
+// One board as the generator sees it. `empty` squares lie beyond the walls and are written as
+// spaces, or left out at the end of a row.
 struct Puzzle {
     int width = 0;
     int height = 0;
@@ -31,3 +33,7 @@ struct Puzzle {
 // The four unit steps: left, right, up, down.
 constexpr int step_columns[4] = {-1, 1, 0, 0};
 constexpr int step_rows[4] = {0, 0, -1, 1};
+
+// The board the game builds from this one once it is written out: a space reads as floor, and
+// floor the walls do not close in becomes outside. The man stands on his start square.
+TLevel game_level(const Puzzle& puzzle);

@@ -6,18 +6,6 @@
 #include "arena.h"
 #include "puzzle.h"
 
-struct SolveResult {
-    enum class Outcome { solved, unsolvable, gave_up } outcome = Outcome::gave_up;
-    int pushes = 0;     // the fewest pushes, when solved
-    size_t states = 0;  // positions looked at
-};
-
-// Breadth-first search over pushes from the board's start: proves a level solvable and finds
-// its fewest pushes, or proves it unsolvable. Gives up past `state_limit` positions.
-// With `box_squares`, also marks every board square a box stands on along one such solution.
-SolveResult solve_pushes(const Puzzle& puzzle, size_t state_limit,
-                         std::vector<bool>* box_squares = nullptr);
-
 struct PullResult {
     int depth = 0;                   // pushes needed from the farthest positions
     std::vector<StateKey> farthest;  // the positions found at that depth

@@ -1,0 +1,76 @@
+#include "verify.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "layout_checks.h"
+#include "temp_directory.h"
+
+namespace {
+
+std::vector<std::string> faults_of(const std::string& text) {
+    std::istringstream in(text);
+    return layout_faults(in);
+}
+
+// What verify says about one file holding `text`, and whether it passed.
+std::string verified(const std::string& text, bool& passed) {
+    TempDirectory directory;
+    std::ofstream(directory.path + "levels", std::ios::binary) << text;
+    std::ostringstream out;
+    passed = verify_file(directory.path + "levels", SolveLimits{}, out);
+    std::string said = out.str();
+    // The path differs from run to run; the rest of each line is what matters.
+    for (size_t at; (at = said.find(directory.path)) != std::string::npos;) {
+        said.erase(at, directory.path.size());
+    }
+    return said;
+}
+
+}  // namespace
+
+TEST(LayoutFaults, FlagWhatTheGameWouldQuietlyTakeIn) {
+    EXPECT_TRUE(faults_of("a note\n; 1\n'One\n\n#####\n#@$.#\n#####\n\n"
+                          "; 2\n'Two\n#####\n#@$.#\n#####\n")
+                    .empty());
+    // Without a title the game eats the first map row.
+    EXPECT_EQ(faults_of("; 1\n#####\n#@$.#\n#####\n\n"),
+              std::vector<std::string>{
+                  "line 2: a title line beginning with an apostrophe must follow the header"});
+    // The last level must be closed, by an empty line or at least a final line feed.
+    EXPECT_EQ(faults_of("; 1\n'One\n#####\n#@$.#\n#####"),
+              std::vector<std::string>{"the last level is not closed by an empty line"});
+    EXPECT_EQ(faults_of("; 1\n'One\n").size(), 1u);
+    EXPECT_EQ(faults_of("; 1\r\n'One\r\n#####\r\n#@$.#\r\n#####\r\n\r\n").size(), 6u);
+}
+
+TEST(Verify, ProvesEveryLevelOrSaysWhatIsWrong) {
+    bool passed = false;
+    EXPECT_EQ(verified("; 1\n'Two Pushes\n#######\n#@ $ .#\n#######\n\n"
+                       "; 2\n'Cornered\n#####\n#$ @#\n#  .#\n#####\n\n",
+                       passed),
+              "levels: level 1 'Two Pushes: 7x3, 1 boxes: 2 pushes (3 positions)\n"
+              "levels: level 2 'Cornered: 5x4, 1 boxes: UNSOLVABLE (0 positions)\n");
+    EXPECT_FALSE(passed);
+    // What the game takes quietly fails the file, though its levels are still proven: here
+    // the first of two top walls is eaten as the title.
+    EXPECT_EQ(verified("; 1\n#######\n#######\n#@ $ .#\n#######\n\n", passed),
+              "levels: line 2: a title line beginning with an apostrophe must follow the header\n"
+              "levels: level 1 : 7x3, 1 boxes: 2 pushes (3 positions)\n");
+    EXPECT_FALSE(passed);
+    // Floor running out past the walls: the game would make it outside, under the man.
+    EXPECT_EQ(verified("; 1\n'Leaky\n####\n#@$. #\n######\n\n", passed),
+              "levels: level 1 'Leaky: FAULT the man's floor is not closed in by walls\n");
+    EXPECT_FALSE(passed);
+    // A file the game rejects is not solved at all.
+    EXPECT_EQ(verified("; 1\n'Crowded\n######\n#@$.@#\n######\n\n", passed),
+              "levels: the game rejects this file (its faults are on standard error)\n");
+    EXPECT_FALSE(passed);
+    EXPECT_TRUE(verified("; 1\n'Fine\n#######\n#@ $ .#\n#######\n\n", passed).size() > 0);
+    EXPECT_TRUE(passed);
+    std::ostringstream out;
+    EXPECT_FALSE(verify_file("/nonexistent/levels", SolveLimits{}, out));
+    EXPECT_EQ(out.str(), "/nonexistent/levels: cannot open\n");
+}
