@@ -102,8 +102,7 @@ int main() {
     const auto start = Clock::now();
     for (const auto& file : files) {
         TLevelCollection collection;
-        if (collection.import(file.parent_path().string() + "/", file.filename().string()) != 0)
-            continue;
+        if (import_path(collection, file.string()) != 0) continue;
         for (int32_t i = 0; i < collection.level_count(); ++i) {
             const TLevel* level = collection.get_level(i);
             if (level == nullptr) continue;

@@ -249,3 +249,9 @@ const TLevel* TLevelCollection::get_level(int32_t index) const {
     const TLevel* level = levels[index].get();
     return level->has_grid() ? level : nullptr;
 }
+
+int import_path(TLevelCollection& collection, const std::string& path) {
+    const size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return collection.import("", path);
+    return collection.import(path.substr(0, slash + 1), path.substr(slash + 1));
+}

@@ -27,3 +27,7 @@ class TLevelCollection {
     std::string name;
     std::vector<std::unique_ptr<TLevel>> levels;
 };
+
+// Imports the collection file at `path`, split into the directory (up to its last "/") and the
+// file name the importer takes, so that tools can name files the way their users do.
+int import_path(TLevelCollection& collection, const std::string& path);

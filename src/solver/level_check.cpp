@@ -11,13 +11,6 @@
 #include "solver/solver.h"
 
 namespace {
-// The importer takes a directory ending in "/" and a bare file name.
-int import_path(TLevelCollection& collection, const std::string& path) {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return collection.import("", path);
-    return collection.import(path.substr(0, slash + 1), path.substr(slash + 1));
-}
-
 const char* result_word(SolveStatus status) {
     switch (status) {
         case SolveStatus::solved:

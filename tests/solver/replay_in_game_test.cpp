@@ -37,8 +37,7 @@ Chosen choose_shipped_level() {
     Chosen chosen;
     for (const fs::path& file : files) {
         TLevelCollection collection;
-        if (collection.import(file.parent_path().string() + "/", file.filename().string()) != 0)
-            continue;
+        if (import_path(collection, file.string()) != 0) continue;
         for (int32_t index = 0; index < collection.level_count(); ++index) {
             const TLevel* level = collection.get_level(index);
             if (level == nullptr) continue;

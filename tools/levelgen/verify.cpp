@@ -8,13 +8,6 @@
 
 namespace {
 
-// The importer takes a directory ending in "/" and a bare file name.
-int import_path(TLevelCollection& collection, const std::string& path) {
-    const size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return collection.import("", path);
-    return collection.import(path.substr(0, slash + 1), path.substr(slash + 1));
-}
-
 int count_boxes(const TLevel& level) {
     int boxes = 0;
     for (int32_t row = 0; row < level.get_height(); ++row) {
