@@ -6,6 +6,11 @@
 
 #include "level/cell.h"
 
+// No level may be wider or taller than this many squares. Far above any level ever published
+// and above what the window can show at the smallest tile size, it keeps one oversized file
+// from asking for gigabytes, and keeps every square index of a board well inside 32 bits.
+constexpr int32_t max_board_side = 1000;
+
 // One level of a collection: its board of cells, the man's start square, its number within
 // the collection file and its title line. The man is never stored in the board.
 class TLevel {
