@@ -13,6 +13,11 @@ bool SolverBoard::load(const TLevel& level, std::string& error) {
         error = "the level has no board";
         return false;
     }
+    if (level.get_width() > max_board_side || level.get_height() > max_board_side) {
+        error = "the board is larger than " + std::to_string(max_board_side) + " x " +
+                std::to_string(max_board_side);
+        return false;
+    }
     width_ = level.get_width();
     height_ = level.get_height();
     const size_t count = static_cast<size_t>(width_) * static_cast<size_t>(height_);
@@ -91,4 +96,22 @@ void SolverBoard::measure_push_distances() {
             }
         }
     }
+}
+
+// Per square: the push distance to every target, four neighbours and three flags.
+int64_t SolverBoard::memory_needed(const TLevel& level) {
+    int64_t targets = 0;
+    for (int32_t row = 0; row < level.get_height(); ++row) {
+        for (int32_t column = 0; column < level.get_width(); ++column) {
+            const Cell cell = level.get_cell(column, row);
+            targets += cell == Cell::target || cell == Cell::box_on_target;
+        }
+    }
+    const int64_t squares = int64_t{level.get_width()} * level.get_height();
+    return squares * (targets * 4 + 4 * 4 + 3);
+}
+
+int64_t SolverBoard::memory_bytes() const {
+    return static_cast<int64_t>(free_.size()) *
+           (static_cast<int64_t>(targets_.size()) * 4 + 4 * 4 + 3);
 }

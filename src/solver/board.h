@@ -19,6 +19,10 @@ class SolverBoard {
     // `error`, for a level the game would not accept (no board, or boxes and targets differ).
     bool load(const TLevel& level, std::string& error);
 
+    // The memory the tables of a level's board take once loaded, known before loading it.
+    static int64_t memory_needed(const TLevel& level);
+    int64_t memory_bytes() const;
+
     int32_t width() const { return width_; }
     int32_t square_count() const { return static_cast<int32_t>(free_.size()); }
     // The square one step from `square` in direction index 0..3 (left, right, up, down), or

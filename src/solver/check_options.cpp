@@ -69,7 +69,8 @@ std::string check_usage() {
            "\n"
            "Imports each level file as the game does (its faults are reported in the game's\n"
            "words) and proves every level: one line per level with the optimal solution,\n"
-           "'unsolvable' when no solution exists, or 'unknown' when a limit stopped the search.\n"
+           "'unsolvable' when no solution exists, 'unknown' when a limit stopped the search, or\n"
+           "'faulty' when the layout is broken (a gap in the walls, a box nobody can reach...).\n"
            "Solutions are written as l r u d for steps and L R U D for pushes.\n"
            "\n"
            "Options:\n"
@@ -79,11 +80,12 @@ std::string check_usage() {
            "                  (default: fewest pushes first, then few moves)\n"
            "  --tsv           one tab-separated line per level: file, level, title, result,\n"
            "                  moves, pushes, bound, positions, seconds, solution\n"
-           "  --convert       write a copy of IN to OUT that the game accepts: CR LF and lone CR\n"
-           "                  line ends become LF, '-' and '_' in map rows become floor, and the\n"
-           "                  last map gets its closing empty line\n"
+           "  --convert       write IN, a collection in the common level format (or the game's\n"
+           "                  own), to OUT in the game's format; levels the game would refuse\n"
+           "                  are left out and named, then OUT is imported and checked\n"
            "  --help          this text\n"
            "\n"
            "Exit code: 0 when every level of every file is proven solvable (or the converted\n"
-           "file imports without fault), 1 otherwise, 2 for a wrong command line.\n";
+           "file imports with nothing left out or faulty), 1 otherwise, 2 for a wrong command "
+           "line.\n";
 }

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "level/collection.h"
+#include "solver/layout_checks.h"
 #include "solver/level_text_convert.h"
 #include "solver/solver.h"
 
@@ -76,6 +77,54 @@ void write_line(std::ostream& out, const std::string& path, int32_t number,
     }
     out << '\n';
 }
+// A level the game takes but that cannot be played as meant is not searched at all: the
+// search would only call it unsolvable. In a tab-separated line the reason takes the place of
+// the solution.
+void write_fault(std::ostream& out, bool tsv, const std::string& path, int32_t number,
+                 const std::string& title, const std::string& fault) {
+    if (tsv) {
+        out << without_tabs(path) << '\t' << number << '\t' << without_tabs(title)
+            << "\tfaulty\t\t\t\t0\t0.000\t" << fault << '\n';
+    } else {
+        out << path << " level " << number << (title.empty() ? "" : " " + title)
+            << ": faulty: " << fault << '\n';
+    }
+}
+
+// What the game's import would misread in the file's text: reported once per file.
+bool report_file_faults(const std::string& path, std::ostream& out) {
+    std::ifstream in(path, std::ios::binary);
+    const std::vector<std::string> faults = file_layout_faults(in);
+    for (const std::string& fault : faults) out << path << ": faulty: " << fault << '\n';
+    return faults.empty();
+}
+
+// Reads a whole file; false when it is not a regular file or cannot be read.
+bool read_file(const std::string& path, std::string& text) {
+    std::error_code status_error;
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream read;
+    if (!std::filesystem::is_regular_file(path, status_error) || !in ||
+        !(read << in.rdbuf() || in.peek() == std::ifstream::traits_type::eof()))
+        return false;
+    text = read.str();
+    return true;
+}
+
+// Written beside the target first, so that a failed write never leaves half a file, even when
+// the target is the file read.
+bool write_file(const std::string& path, const std::string& text) {
+    const std::string partial = path + ".partial";
+    std::ofstream written(partial, std::ios::binary | std::ios::trunc);
+    written << text;
+    written.close();
+    if (!written || std::rename(partial.c_str(), path.c_str()) != 0) {
+        std::remove(partial.c_str());
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool check_level_file(const std::string& path, const CheckOptions& options, std::ostream& out,
@@ -89,69 +138,69 @@ bool check_level_file(const std::string& path, const CheckOptions& options, std:
         return false;
     }
     if (collection.level_count() == 0 && !options.tsv) out << path << ": no levels\n";
-    bool all_proven = true;
+    bool all_proven = report_file_faults(path, options.tsv ? err : out);
     for (int32_t index = 0; index < collection.level_count(); ++index) {
         const TLevel* level = collection.get_level(index);
         SolveResult result;
         std::string title;
+        std::string fault;
         if (level == nullptr) {
             result.status = SolveStatus::invalid;
             result.reason = "the level has no board";
         } else {
             title = level->get_title();
-            result = solve_level(*level, options.optimise, options.limits);
+            fault = level_layout_fault(*level);
+            if (fault.empty()) result = solve_level(*level, options.optimise, options.limits);
         }
-        if (options.tsv) {
+        if (!fault.empty()) {
+            write_fault(out, options.tsv, path, index + 1, title, fault);
+        } else if (options.tsv) {
             write_tsv_line(out, path, index + 1, title, result);
         } else {
             write_line(out, path, index + 1, title, result, options.optimise);
         }
         out.flush();
-        all_proven = all_proven && result.status == SolveStatus::solved;
+        all_proven = all_proven && fault.empty() && result.status == SolveStatus::solved;
     }
     return all_proven;
 }
 
 bool convert_level_file(const std::string& in_path, const std::string& out_path, std::ostream& out,
                         std::ostream& err) {
-    std::error_code status_error;
-    std::ifstream in(in_path, std::ios::binary);
-    std::ostringstream read;
-    if (!std::filesystem::is_regular_file(in_path, status_error) || !in ||
-        !(read << in.rdbuf() || in.peek() == std::ifstream::traits_type::eof())) {
+    std::string text;
+    if (!read_file(in_path, text)) {
         err << in_path << ": cannot be read" << std::endl;
         return false;
     }
-    const std::string text = read.str();
-    ConvertChanges changes;
-    const std::string converted = convert_level_text(text, changes);
-    // Written beside the target first, so that a failed write never leaves half a file, even
-    // when OUT is IN.
-    const std::string partial = out_path + ".partial";
-    {
-        std::ofstream written(partial, std::ios::binary | std::ios::trunc);
-        written << converted;
-        written.close();
-        if (!written) {
-            err << out_path << ": cannot be written" << std::endl;
-            std::remove(partial.c_str());
-            return false;
-        }
-    }
-    if (std::rename(partial.c_str(), out_path.c_str()) != 0) {
-        err << out_path << ": cannot be written" << std::endl;
-        std::remove(partial.c_str());
+    ConvertReport report;
+    const std::string converted = convert_level_text(text, report);
+    if (!report.error.empty() || report.levels_read == 0) {
+        err << in_path << ": " << (report.error.empty() ? "no levels found" : report.error)
+            << "; nothing written" << std::endl;
         return false;
     }
-    const std::vector<std::string> described = changes.describe();
-    for (const std::string& line : described) out << line << '\n';
-    if (described.empty()) out << "nothing to change: copied as it is\n";
-    out << "wrote " << out_path << '\n';
-    out.flush();
+    if (!write_file(out_path, converted)) {
+        err << out_path << ": cannot be written" << std::endl;
+        return false;
+    }
+    for (const std::string& change : report.changes) out << change << '\n';
+    for (const std::string& level : report.left_out) out << "left out " << level << '\n';
+    bool sound = report.left_out.empty();
+    // The game's own importer has the last word on what was written.
     TLevelCollection collection;
     if (import_path(collection, out_path) != 0) {
-        err << out_path << ": the game still reports faults in this file" << std::endl;
-        return false;
+        err << out_path << ": the game reports faults in this file" << std::endl;
+        sound = false;
     }
-    return true;
+    for (int32_t index = 0; index < collection.level_count(); ++index) {
+        const TLevel* level = collection.get_level(index);
+        if (level == nullptr) continue;
+        const std::string fault = level_layout_fault(*level);
+        if (fault.empty()) continue;
+        write_fault(out, false, out_path, index + 1, level->get_title(), fault);
+        sound = false;
+    }
+    out << "wrote " << out_path << ": " << collection.level_count() << " levels\n";
+    out.flush();
+    return sound;
 }

@@ -6,13 +6,15 @@
 #include "solver/check_options.h"
 
 // Imports one level file with the game's own importer (which writes its faults to standard
-// error) and proves every level in it, writing one line per level to `out`. True only when the
-// file imported without fault and every level was proven solvable.
+// error) and proves every level in it, writing one line per level to `out`; a level whose
+// layout is broken is called faulty and not searched. True only when the file imported without
+// fault, nothing is faulty and every level was proven solvable.
 bool check_level_file(const std::string& path, const CheckOptions& options, std::ostream& out,
                       std::ostream& err);
 
-// Writes a copy of `in_path` to `out_path` in the game's format, says on `out` what changed,
-// and imports the copy as the game would. True when the copy was written and imports without
-// fault.
+// Converts the collection file `in_path` (in the common level format or the game's own) into the
+// game's format at `out_path`, then imports it with the game's importer and checks the layout
+// of every level. Says on `out` what changed, which levels were left out and why, which are
+// faulty, and how many levels were written. True only when nothing was left out or is faulty.
 bool convert_level_file(const std::string& in_path, const std::string& out_path, std::ostream& out,
                         std::ostream& err);

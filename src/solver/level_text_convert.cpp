@@ -1,95 +1,155 @@
 #include "solver/level_text_convert.h"
 
+#include "level/common_format.h"
+#include "level/game_format_writer.h"
+
 namespace {
-enum class Reading { between_levels, title, after_header, in_map };
 
-std::string unify_line_ends(const std::string& text, ConvertChanges& changes) {
-    std::string unified;
-    unified.reserve(text.size());
+// One level as the game's importer finds it: the header line, the title line after it and the
+// map lines, as indexes into the file's lines.
+struct GameReadLevel {
+    size_t header = 0;
+    bool title_missing = false;  // the line after the header is the map's first row
+    std::string_view title_line;
+    size_t map_first = 0, map_end = 0;
+};
+
+// Follows the game's reading of the lines, except that a header directly followed by the first
+// row of a map (as the common reader found it) is taken as a header without its title line.
+std::vector<GameReadLevel> read_as_game(const std::vector<std::string_view>& lines,
+                                        const std::vector<bool>& map_starts) {
+    std::vector<GameReadLevel> levels;
+    for (size_t i = 0; i < lines.size();) {
+        if (lines[i].empty() || lines[i][0] != ';') {
+            ++i;
+            continue;
+        }
+        GameReadLevel level;
+        level.header = i++;
+        if (i < lines.size() && map_starts[i]) {
+            level.title_missing = true;
+        } else if (i < lines.size()) {
+            level.title_line = lines[i++];
+        }
+        while (i < lines.size() && lines[i].empty()) ++i;
+        if (i == lines.size()) break;  // a header with no map makes no level
+        level.map_first = i;
+        while (i < lines.size() && !lines[i].empty()) ++i;
+        level.map_end = i;
+        levels.push_back(level);
+    }
+    return levels;
+}
+
+// The game's reading finds the very maps and titles of the common reading: then the file is in
+// the game's format, and its other lines are the author's to keep. A title the game would not
+// show is fine only when it is the header's own label.
+bool same_reading(const std::vector<std::string_view>& lines,
+                  const std::vector<GameReadLevel>& game, const CommonCollection& common) {
+    if (game.size() != common.levels.size()) return false;
+    for (size_t k = 0; k < game.size(); ++k) {
+        const GameReadLevel& g = game[k];
+        const CommonLevel& c = common.levels[k];
+        if (!c.fault.empty() || g.map_first + 1 != static_cast<size_t>(c.first_line) ||
+            g.map_end != static_cast<size_t>(c.last_line) ||
+            c.rows.size() != g.map_end - g.map_first)
+            return false;
+        for (size_t row = 0; row < c.rows.size(); ++row) {
+            if (lines[g.map_first + row] != c.rows[row]) return false;
+        }
+        const bool titled = !g.title_line.empty() && g.title_line[0] == '\'';
+        if (titled ? title_of_label(g.title_line) != c.title
+                   : !c.title.empty() && c.title != title_of_label(lines[g.header]))
+            return false;
+    }
+    return true;
+}
+
+void count_line_ends(std::string_view text, ConvertReport& report) {
+    int crlf = 0, lone_cr = 0;
     for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '\r') {
-            unified += text[i];
-        } else if (i + 1 < text.size() && text[i + 1] == '\n') {
-            ++changes.crlf_line_ends;
+        if (text[i] != '\r') continue;
+        if (i + 1 < text.size() && text[i + 1] == '\n') {
+            ++crlf;
         } else {
-            unified += '\n';
-            ++changes.lone_cr_line_ends;
+            ++lone_cr;
         }
     }
-    return unified;
+    if (crlf > 0)
+        report.changes.push_back("changed " + std::to_string(crlf) + " CR LF line ends to LF");
+    if (lone_cr > 0)
+        report.changes.push_back("changed " + std::to_string(lone_cr) + " lone CR line ends to LF");
 }
 
-void floor_for_map_signs(std::string& row, ConvertChanges& changes) {
-    for (char& c : row) {
-        if (c == '-') {
-            c = ' ';
-            ++changes.dashes;
-        } else if (c == '_') {
-            c = ' ';
-            ++changes.underscores;
+std::string left_out_line(const CommonLevel& level, int32_t number, const std::string& reason) {
+    return "level " + std::to_string(number) + " (line " + std::to_string(level.first_line) +
+           "): " + reason;
+}
+
+// Copies the lines as they are, adding the missing title lines, leaving out the levels the game
+// would refuse and closing the last map.
+std::string repair_game_format(std::string_view text, const std::vector<std::string_view>& lines,
+                               const std::vector<GameReadLevel>& game,
+                               const CommonCollection& common, ConvertReport& report) {
+    std::vector<int32_t> level_at(lines.size(), -1);  // the level whose header is on the line
+    for (size_t k = 0; k < game.size(); ++k) level_at[game[k].header] = static_cast<int32_t>(k);
+    std::string repaired;
+    repaired.reserve(text.size() + 64);
+    const bool ends_with_line_end = !text.empty() && (text.back() == '\n' || text.back() == '\r');
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const int32_t k = level_at[i];
+        if (k >= 0) {
+            const CommonLevel& level = common.levels[k];
+            const std::string refusal = game_refusal(level.rows);
+            if (!refusal.empty()) {
+                report.left_out.push_back(left_out_line(level, k + 1, refusal));
+                // Its header, title, map and the empty line closing the map go.
+                i = game[k].map_end;
+                continue;
+            }
+            ++report.levels_written;
+        }
+        repaired.append(lines[i]);
+        if (i + 1 < lines.size() || ends_with_line_end) repaired += '\n';
+        if (k >= 0 && game[k].title_missing) {
+            repaired += (common.levels[k].title.empty() ? "" : "'" + common.levels[k].title) + "\n";
+            report.changes.push_back("line " + std::to_string(i + 1) +
+                                     ": added the title line the header lacked");
         }
     }
+    // A map that runs into the end of the file, without a line feed, would be dropped.
+    if (!ends_with_line_end && !game.empty() && game.back().map_end == lines.size() &&
+        repaired.size() > 0 && repaired.back() != '\n') {
+        repaired += "\n\n";
+        report.changes.push_back("closed the last map with an empty line");
+    }
+    return repaired;
 }
+
 }  // namespace
 
-std::string convert_level_text(const std::string& text, ConvertChanges& changes) {
-    changes = ConvertChanges();
-    const std::string unified = unify_line_ends(text, changes);
-    std::string converted;
-    converted.reserve(unified.size() + 1);
-    Reading reading = Reading::between_levels;
-    size_t start = 0;
-    while (start < unified.size()) {
-        size_t end = unified.find('\n', start);
-        const bool terminated = end != std::string::npos;
-        if (!terminated) end = unified.size();
-        std::string line = unified.substr(start, end - start);
-        switch (reading) {
-            case Reading::between_levels:
-                if (!line.empty() && line[0] == ';') reading = Reading::title;
-                break;
-            case Reading::title:
-                reading = Reading::after_header;
-                break;
-            case Reading::after_header:
-            case Reading::in_map:
-                if (!line.empty()) {
-                    floor_for_map_signs(line, changes);
-                    reading = Reading::in_map;
-                } else if (reading == Reading::in_map) {
-                    reading = Reading::between_levels;
-                }
-                break;
-        }
-        converted += line;
-        if (terminated) converted += '\n';
-        start = end + 1;
+std::string convert_level_text(std::string_view text, ConvertReport& report) {
+    report = ConvertReport();
+    CommonCollection common;
+    if (!read_common_format(text, common, report.error)) return {};
+    report.levels_read = static_cast<int32_t>(common.levels.size());
+    const std::vector<std::string_view> lines = split_lines(text);
+    std::vector<bool> map_starts(lines.size(), false);
+    for (const CommonLevel& level : common.levels) map_starts[level.first_line - 1] = true;
+    const std::vector<GameReadLevel> game = read_as_game(lines, map_starts);
+    count_line_ends(text, report);
+    if (!common.levels.empty() && same_reading(lines, game, common)) {
+        report.game_format = true;
+        return repair_game_format(text, lines, game, common, report);
     }
-    // The last map must end in an empty line too, or its level may be dropped.
-    if (reading == Reading::in_map) {
-        if (converted.back() != '\n') {
-            converted += '\n';
-            changes.added_final_line_feed = true;
-        }
-        converted += '\n';
-        changes.added_final_empty_line = true;
+    std::vector<LeftOutLevel> left_out;
+    std::string written = write_game_format(common, left_out);
+    for (const LeftOutLevel& level : left_out) {
+        report.left_out.push_back(
+            left_out_line(common.levels[level.number - 1], level.number, level.reason));
     }
-    return converted;
-}
-
-std::vector<std::string> ConvertChanges::describe() const {
-    std::vector<std::string> lines;
-    if (crlf_line_ends > 0)
-        lines.push_back("changed " + std::to_string(crlf_line_ends) + " CR LF line ends to LF");
-    if (lone_cr_line_ends > 0)
-        lines.push_back("changed " + std::to_string(lone_cr_line_ends) +
-                        " lone CR line ends to LF");
-    if (dashes > 0)
-        lines.push_back("changed " + std::to_string(dashes) + " '-' in map rows to floor ' '");
-    if (underscores > 0)
-        lines.push_back("changed " + std::to_string(underscores) + " '_' in map rows to floor ' '");
-    if (added_final_line_feed)
-        lines.push_back("added the missing line feed after the last map row");
-    if (added_final_empty_line) lines.push_back("added the missing empty line after the last map");
-    return lines;
+    report.levels_written = report.levels_read - static_cast<int32_t>(left_out.size());
+    report.changes.push_back("rewrote " + std::to_string(report.levels_read) +
+                             " levels from the common level format");
+    return written;
 }

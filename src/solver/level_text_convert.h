@@ -1,22 +1,24 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
-// What turning a level author's file into one the game reads had to change.
-struct ConvertChanges {
-    int crlf_line_ends = 0;               // carriage return + line feed, now a line feed
-    int lone_cr_line_ends = 0;            // carriage return alone, now a line feed
-    int dashes = 0;                       // '-' in map rows, now a space (floor)
-    int underscores = 0;                  // '_' in map rows, now a space (floor)
-    bool added_final_line_feed = false;   // the last map row ran into the end of the file
-    bool added_final_empty_line = false;  // the last map was not closed by an empty line
-
-    // One line each, for the author; empty when nothing changed.
-    std::vector<std::string> describe() const;
+// What turning a collection file into the game's format did.
+struct ConvertReport {
+    // The file was in the game's format already: only what the game would misread changed.
+    bool game_format = false;
+    int32_t levels_read = 0;
+    int32_t levels_written = 0;
+    std::vector<std::string> changes;   // one line each, for the author
+    std::vector<std::string> left_out;  // "level N (line L): reason", one per level not written
+    std::string error;                  // the file could not be read at all; nothing came out
 };
 
-// Rewrites the text of a level file in the game's own format. Map rows are found the way the
-// game's import finds them (after a header line and its title line), so that dashes and
-// underscores in titles and comments stay as they are. Nothing else changes.
-std::string convert_level_text(const std::string& text, ConvertChanges& changes);
+// Rewrites a collection file, in the common level format or in the game's own, as a file the
+// game reads. A file already in the game's format keeps every byte but its line ends, the
+// title lines missing after headers (the game would eat a map row there), levels the game would
+// refuse, and the empty line closing its last map. Anything else goes through the common
+// format's reader and the game format's writer.
+std::string convert_level_text(std::string_view text, ConvertReport& report);

@@ -63,3 +63,16 @@ int64_t PositionStore::memory_bytes() const {
                                 box_pool.capacity() * sizeof(int32_t) +
                                 table.size() * sizeof(int32_t));
 }
+
+int64_t PositionStore::growth_bytes() const {
+    int64_t bytes = 0;
+    if (positions.size() == positions.capacity())
+        bytes += static_cast<int64_t>(std::max<size_t>(1, 2 * positions.size()) *
+                                      sizeof(StoredPosition));
+    if (box_pool.size() + box_count > box_pool.capacity())
+        bytes += static_cast<int64_t>(std::max(2 * box_pool.size(), box_pool.size() + box_count) *
+                                      sizeof(int32_t));
+    if ((positions.size() + 1) * 2 > table.size())
+        bytes += static_cast<int64_t>(2 * table.size() * sizeof(int32_t));
+    return bytes;
+}

@@ -43,6 +43,9 @@ class PositionStore {
     int64_t size() const { return static_cast<int64_t>(positions.size()); }
     // The memory held by the stored positions and their table.
     int64_t memory_bytes() const;
+    // What the next add would allocate while the old arrays are still held: a growing array
+    // briefly needs its old and its new room together.
+    int64_t growth_bytes() const;
 
   private:
     bool same(int32_t index, uint64_t hash, const int32_t* boxes, int32_t key_man) const;

@@ -3,8 +3,9 @@
 #include <algorithm>
 
 namespace {
-// How many expansions pass between two looks at the clock.
-constexpr int clock_interval = 256;
+// How much work (counted in steps of the estimate and of the man's walks) passes between two
+// looks at the clock: a few milliseconds, however many boxes each position holds.
+constexpr int64_t clock_work = int64_t{1} << 22;
 }  // namespace
 
 // The heap pops the smallest estimated total first; among equals the position closest to the
@@ -25,6 +26,7 @@ PushSearch::PushSearch(const SolverBoard& board, Optimise optimise, const SolveL
 
 int32_t PushSearch::estimate(const std::vector<int32_t>& boxes) {
     const int n = static_cast<int>(boxes.size());
+    work += static_cast<int64_t>(n) * n * n;
     costs.resize(static_cast<size_t>(n) * n);
     for (int b = 0; b < n; ++b) {
         for (int t = 0; t < n; ++t) {
@@ -42,12 +44,18 @@ void PushSearch::enqueue(int32_t index) {
     open.push({first, second, p.estimate, index, p.pushes, p.moves});
 }
 
+// Memory is weighed before every new position, counting what the next one would make the
+// store and the queue allocate, so that the search stops before it passes the cap, not after.
+// Time is looked at once enough work has passed.
 bool PushSearch::over_limits() {
-    if (store.memory_bytes() + static_cast<int64_t>(open.size() * sizeof(Queued)) >
+    const int64_t queue_bytes = static_cast<int64_t>(2 * (open.size() + 1) * sizeof(Queued));
+    if (board.memory_bytes() + store.memory_bytes() + store.growth_bytes() + queue_bytes >
         limits.memory_bytes) {
         stopped_by_ = "memory";
         return true;
     }
+    if (work < clock_work) return false;
+    work = 0;
     const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - started;
     if (spent.count() > limits.seconds) {
         stopped_by_ = "time";
@@ -71,8 +79,8 @@ SolveStatus PushSearch::run() {
     bound_ = start.estimate;
     enqueue(store.add(start, boxes.data()));
 
-    for (int64_t expansions = 0; !open.empty(); ++expansions) {
-        if (expansions % clock_interval == 0 && over_limits()) return SolveStatus::unknown;
+    while (!open.empty()) {
+        if (over_limits()) return SolveStatus::unknown;
         const Queued next = open.top();
         open.pop();
         StoredPosition& position = store.at(next.position);
@@ -85,6 +93,7 @@ SolveStatus PushSearch::run() {
         }
         position.expanded = true;
         expand(next.position);
+        if (halted()) return SolveStatus::unknown;
     }
     return SolveStatus::unsolvable;
 }
@@ -94,7 +103,8 @@ void PushSearch::expand(int32_t index) {
     boxes.assign(store.boxes_of(index), store.boxes_of(index) + board.start_boxes().size());
     for (int32_t box : boxes) occupied[box] = 1;
     walk.walk(board, occupied, parent.man);
-    for (size_t i = 0; i < boxes.size(); ++i) {
+    work += board.square_count();
+    for (size_t i = 0; i < boxes.size() && *stopped_by_ == '\0'; ++i) {
         const int32_t from = boxes[i];
         for (int direction = 0; direction < 4; ++direction) {
             const int32_t behind = board.neighbour(from, opposite(direction));
@@ -193,6 +203,7 @@ bool PushSearch::ring_stays_joined(int32_t centre, const Open& open) const {
 void PushSearch::offer(StoredPosition child, const std::vector<int32_t>& child_boxes) {
     const int32_t known = store.find(child.hash, child_boxes.data(), child.key_man);
     if (known < 0) {
+        if (over_limits()) return;
         child.estimate = estimate(child_boxes);
         child.expanded = child.estimate >= SolverBoard::unreachable;
         const int32_t added = store.add(child, child_boxes.data());

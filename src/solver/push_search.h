@@ -55,7 +55,9 @@ class PushSearch {
     bool ring_stays_joined(int32_t centre, const Open& open) const;
     void offer(StoredPosition child, const std::vector<int32_t>& boxes);
     void enqueue(int32_t index);
+    // True once a limit is reached; stopped_by() then names it.
     bool over_limits();
+    bool halted() const { return *stopped_by_ != '\0'; }
 
     const SolverBoard& board;
     Optimise optimise;
@@ -68,6 +70,9 @@ class PushSearch {
     ManWalk walk, area;
     std::vector<uint8_t> occupied;
     std::vector<int32_t> boxes, child_boxes, costs;
+    // Work done since the clock was last looked at; the first look comes at once, so that even
+    // a tiny time limit is kept.
+    int64_t work = INT64_MAX / 2;
     int32_t goal = -1;
     int32_t bound_ = 0;
     const char* stopped_by_ = "";

@@ -10,6 +10,12 @@ SolveResult solve_level(const TLevel& level, Optimise optimise, const SolveLimit
     const auto started = std::chrono::steady_clock::now();
     SolveResult result;
     SolverBoard board;
+    // A huge board's tables alone may pass the memory limit: then nothing is searched.
+    if (SolverBoard::memory_needed(level) > limits.memory_bytes) {
+        result.status = SolveStatus::unknown;
+        result.reason = "memory";
+        return result;
+    }
     if (!board.load(level, result.reason)) {
         result.status = SolveStatus::invalid;
         return result;

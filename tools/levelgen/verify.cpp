@@ -3,8 +3,8 @@
 #include <fstream>
 #include <ostream>
 
-#include "layout_checks.h"
 #include "level/collection.h"
+#include "solver/layout_checks.h"
 
 namespace {
 
@@ -21,8 +21,9 @@ int count_boxes(const TLevel& level) {
 
 // Solves one level and writes the rest of its line. True when it is proven solvable.
 bool prove_level(const TLevel& level, const SolveLimits& limits, std::ostream& out) {
-    if (!closed_in(level)) {
-        out << "FAULT the man's floor is not closed in by walls\n";
+    const std::string fault = level_layout_fault(level);
+    if (!fault.empty()) {
+        out << "FAULT " << fault << '\n';
         return false;
     }
     const SolveResult solved = solve_level(level, Optimise::pushes, limits);
@@ -57,7 +58,7 @@ bool verify_file(const std::string& path, const SolveLimits& limits, std::ostrea
     }
     bool all_fine = true;
     std::ifstream in(path, std::ios::binary);
-    for (const std::string& fault : layout_faults(in)) {
+    for (const std::string& fault : file_layout_faults(in)) {
         out << path << ": " << fault << '\n';
         all_fine = false;
     }
