@@ -47,7 +47,7 @@ std::vector<std::vector<std::string>> tsv_rows(const std::string& output) {
 
 const char* solvable =
     "; 1\n'Easy\n######\n#@$ .#\n######\n\n; 2\n'Two\n#######\n#.$@$.#\n#######\n\n";
-const char* unsolvable = "; 1\n'Corner\n######\n#$   #\n#  @.#\n######\n\n";
+const char* unsolvable = "; 1\n'Blocked\n#######\n#@$$..#\n#######\n\n";
 const char* faulty = "; 1\n'Two men\n######\n#@$@.#\n######\n\n";
 }  // namespace
 
@@ -103,18 +103,39 @@ TEST(CheckTool, ReportsEachLevelWithItsVerdict) {
 
 TEST(CheckTool, ConvertWritesAFileTheGameAccepts) {
     ScratchFolder folder;
-    const std::string in = folder.write("in", "; 1\r\n'x-y\r\n#####\r\n#@$.#\r\n##-##");
-    const CheckerRun run = run_checker("--convert " + in + " " + folder.file("out"));
-    EXPECT_EQ(run.exit_code, 0);
-    EXPECT_EQ(ScratchFolder::read(folder.file("out")), "; 1\n'x-y\n#####\n#@$.#\n## ##\n\n");
-    EXPECT_NE(run.output.find("changed 4 CR LF line ends to LF"), std::string::npos) << run.output;
-    EXPECT_EQ(run_checker(folder.file("out")).exit_code, 0);
-    // Converting in place works too, and a file that still has faults says so.
-    const std::string still_bad = folder.write("bad", "; 1\r\n'x\r\n#####\r\n#@$x#\r\n#####\r\n");
-    EXPECT_EQ(run_checker("--convert " + still_bad + " " + still_bad).exit_code, 1);
-    EXPECT_EQ(ScratchFolder::read(still_bad), "; 1\n'x\n#####\n#@$x#\n#####\n\n");
+    const std::string in = folder.write("in", "; 1\r\n'x-y\r\n-#####\r\n##@$.#\r\n-#####");
+    const std::string out = folder.file("out");
+    CheckerRun run = run_checker("--convert " + in + " " + out);
+    EXPECT_EQ(run.exit_code, 0) << run.output;
+    EXPECT_EQ(ScratchFolder::read(out), "; 1\n'x-y\n #####\n##@$.#\n #####\n\n");
+    EXPECT_NE(run.output.find("wrote " + out + ": 1 levels\n"), std::string::npos) << run.output;
+    EXPECT_EQ(run_checker(out).exit_code, 0);
+    // Levels the game would refuse are left out and named, a broken layout is called faulty,
+    // and either makes the exit code 1; converting in place works too.
+    const std::string mixed = folder.write(
+        "mixed", "#####\n#@$@#\n#####\n\n#####\n#@$.#\n#####\n\n######\n#@$. #\n#### #\n   # #\n");
+    run = run_checker("--convert " + mixed + " " + mixed);
+    EXPECT_EQ(run.exit_code, 1);
+    EXPECT_NE(run.output.find("left out level 1 (line 1): 2 men"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("mixed level 2: faulty: floor joined to the outside"),
+              std::string::npos)
+        << run.output;
+    EXPECT_NE(run.output.find("wrote " + mixed + ": 2 levels"), std::string::npos) << run.output;
     EXPECT_EQ(run_checker("--convert " + folder.file("missing") + " " + folder.file("o")).exit_code,
               1);
+}
+
+// A layout the game takes but that breaks the level is called faulty, not unsolvable.
+TEST(CheckTool, CallsABrokenLayoutFaulty) {
+    ScratchFolder folder;
+    const std::string leaky =
+        folder.write("leaky", "; 1\n'Leaky\n######\n#@$. #\n#### #\n   # #\n\n");
+    const CheckerRun run = run_checker(leaky);
+    EXPECT_EQ(run.exit_code, 1);
+    EXPECT_NE(run.output.find("level 1 'Leaky: faulty: floor joined to the outside through a gap"),
+              std::string::npos)
+        << run.output;
+    EXPECT_EQ(tsv_rows(run_checker("--tsv " + leaky).output)[0][3], "faulty");
 }
 
 // Every level the game ships must be solvable, and proven so: whatever levels/ holds today.

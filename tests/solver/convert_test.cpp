@@ -4,21 +4,8 @@
 #include "solver/level_text_convert.h"
 
 namespace {
-// What the game reads from the text: its import result and the levels it kept.
-struct Imported {
-    int result;
-    int32_t levels;
-};
 
-Imported import_as_game(const std::string& text) {
-    ScratchFolder folder;
-    folder.write("levels", text);
-    TLevelCollection collection;
-    const int result = collection.import(folder.file(""), "levels");
-    return {result, collection.level_count()};
-}
-
-const std::string clean =
+const std::string game_file =
     "Made by hand - first try\n"
     "\n"
     "; 1\n"
@@ -27,54 +14,62 @@ const std::string clean =
     "#@$.#\n"
     "#####\n"
     "\n"
-    "; 2\n"
-    "'Second\n"
+    "a note between levels; it stays\n"
+    ";\n"
+    "\n"
     "  #####\n"
     "###   #\n"
     "#@$  .#\n"
     "#######\n"
     "\n";
-}  // namespace
 
-TEST(ConvertLevelText, AuthorsVariantsBecomeTheGamesFormat) {
-    std::string crlf;
-    for (char c : clean) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    std::string lone_cr = clean;
-    for (char& c : lone_cr) c = c == '\n' ? '\r' : c;
-    std::string dashes = clean;
-    dashes.replace(dashes.find("  #####"), 7, "-_#####");
-    dashes.replace(dashes.find("#@$  .#"), 7, "#@$-_.#");
-    // "#######" at the very end: older readers of the format drop such a last level.
-    const std::string unended = clean.substr(0, clean.size() - 2);
-
-    ASSERT_EQ(import_as_game(clean).result, 0);
-    for (const std::string& variant : {crlf, lone_cr, dashes, unended}) {
-        SCOPED_TRACE(variant);
-        if (variant != unended) {
-            const Imported before = import_as_game(variant);
-            EXPECT_TRUE(before.result != 0 || before.levels < 2) << "the game should reject it";
-        }
-        ConvertChanges changes;
-        EXPECT_EQ(convert_level_text(variant, changes), clean);
-        EXPECT_FALSE(changes.describe().empty());
-        const Imported after = import_as_game(convert_level_text(variant, changes));
-        EXPECT_EQ(after.result, 0);
-        EXPECT_EQ(after.levels, 2);
-    }
+std::string converted(const std::string& text, ConvertReport& report) {
+    return convert_level_text(text, report);
 }
 
-// Dashes in titles, comments and headers are the author's words, not floor; a file the game
-// already reads comes back byte for byte.
-TEST(ConvertLevelText, LeavesEverythingElseAlone) {
-    ConvertChanges changes;
-    EXPECT_EQ(convert_level_text(clean, changes), clean);
-    EXPECT_TRUE(changes.describe().empty());
-    const std::string outside_maps = "-- notes_here --\n; 1 -_-\n'-_-\n\n#@$.#\n\n;-\n";
-    EXPECT_EQ(convert_level_text(outside_maps, changes), outside_maps);
-    EXPECT_TRUE(changes.describe().empty());
-    EXPECT_EQ(convert_level_text("", changes), "");
-    // A header right at the end, and a comment without its line feed, are left as they are.
-    EXPECT_EQ(convert_level_text("; 1\n'x", changes), "; 1\n'x");
-    EXPECT_EQ(convert_level_text("; 1\n'x\n#@$.#\n\nthe end", changes),
-              "; 1\n'x\n#@$.#\n\nthe end");
+}  // namespace
+
+// A file the game already reads comes back byte for byte; only what the game would misread
+// changes: line ends, a header directly on a map row, a last map running into the end.
+TEST(ConvertLevelText, KeepsTheGamesFormatAndRepairsOnlyWhatTheGameMisreads) {
+    ConvertReport report;
+    EXPECT_EQ(converted(game_file, report), game_file);
+    EXPECT_TRUE(report.game_format);
+    EXPECT_TRUE(report.changes.empty());
+    EXPECT_EQ(report.levels_written, 2);
+
+    std::string crlf;
+    for (char c : game_file) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    EXPECT_EQ(converted(crlf, report), game_file);
+    EXPECT_EQ(report.changes, std::vector<std::string>{"changed 16 CR LF line ends to LF"});
+
+    const std::string untitled = "; 1\n#####\n#@$.#\n#####\n\n; 2 'Two'\n#####\n#@$.#\n#####";
+    EXPECT_EQ(converted(untitled, report),
+              "; 1\n'1\n#####\n#@$.#\n#####\n\n; 2 'Two'\n'2 'Two'\n#####\n#@$.#\n#####\n\n");
+    EXPECT_TRUE(report.game_format);
+    EXPECT_EQ(report.changes.size(), 3u);
+
+    // A level the game would refuse goes, with its header and title; the rest stays.
+    EXPECT_EQ(converted("; 1\n'Bad\n#####\n#@$@#\n#####\n\n" + game_file, report), game_file);
+    EXPECT_EQ(report.left_out,
+              std::vector<std::string>{"level 1 (line 3): 2 men (there must be one)"});
+}
+
+TEST(ConvertLevelText, RewritesTheCommonFormatForTheGame) {
+    ConvertReport report;
+    const std::string text =
+        "Title: Cellars\r\n\r\n;screen.1\r\n5#|#@$.#|5#\r\n\r\n"
+        "Level 2\r\n#####\r\n#@$.-\r\n#####\r\nAuthor: Us\r\n\r\n"
+        "2-#####\r\n###---#\r\n#@$__.#\r\n7#\r\nTitle: Three\r\n";
+    EXPECT_EQ(converted(text, report),
+              "Title: Cellars\n\n; 1\n'screen.1\n#####\n#@$.#\n#####\n\n"
+              "; 2\n'Three\n  #####\n###   #\n#@$  .#\n#######\n\n");
+    EXPECT_FALSE(report.game_format);
+    EXPECT_EQ(report.levels_read, 3);
+    EXPECT_EQ(report.levels_written, 2);
+    EXPECT_EQ(report.left_out, std::vector<std::string>{"level 2 (line 7): row 2: the row does "
+                                                        "not end in a wall"});
+    const auto imported = import_text(converted(text, report));
+    ASSERT_EQ(imported->level_count(), 2);
+    EXPECT_EQ(imported->get_level(1)->get_title(), "'Three");
 }
