@@ -88,16 +88,18 @@ bool is_label(std::string_view line) {
     return (line[5] == ' ' || line[5] == '\t') && is_digit(number[0]);
 }
 
-// The value of the first "Title:" line among lines [from, to), outside comments; empty if none.
-std::string title_among(const std::vector<std::string_view>& lines,
-                        const std::vector<bool>& in_comment, size_t from, size_t to) {
+// A "Title:" line after a level's map, before the next map, gives the level its title: the first
+// one among lines [from, to) outside comments.
+void take_title_line(CommonLevel& level, const std::vector<std::string_view>& lines,
+                     const std::vector<bool>& in_comment, size_t from, size_t to) {
     for (size_t i = from; i < to; ++i) {
         if (in_comment[i] || !is_metadata(lines[i], "title")) continue;
         const std::string_view line = trim(lines[i]);
         const std::string_view value = trim(line.substr(line.find(':') + 1));
-        if (!value.empty()) return std::string(value);
+        if (value.empty()) continue;
+        level.title = std::string(value);
+        return;
     }
-    return {};
 }
 
 // Marks the lines of every "Comment:" ... "Comment-End:" block. A "Comment:" line with no end
@@ -130,6 +132,17 @@ void expand_map(const std::vector<std::string_view>& lines, size_t first, size_t
     };
     for (size_t i = first; i < end; ++i) {
         const std::string_view line = trim_right(lines[i]);
+        // Most rows are plain: one row, no counts. They are copied whole.
+        if (line.size() <= static_cast<size_t>(max_board_side) &&
+            level.rows.size() < static_cast<size_t>(max_board_side) &&
+            std::none_of(line.begin(), line.end(),
+                         [](char c) { return c == '|' || is_digit(c); })) {
+            std::string& row = level.rows.emplace_back(line);
+            std::replace_if(
+                row.begin(), row.end(), [](char c) { return c == '-' || c == '_'; }, ' ');
+            row.erase(std::min(row.size(), row.find_last_not_of(' ') + 1));
+            continue;
+        }
         std::string row;
         int32_t count = -1;  // the run-length count read so far, -1 for none
         for (size_t at = 0; at <= line.size(); ++at) {
@@ -183,13 +196,6 @@ size_t find_label(const std::vector<std::string_view>& lines, const std::vector<
     return at;
 }
 
-// A "Title:" line after a level's map, before the next map, gives the level its title.
-void name_by_title_line(CommonCollection& collection, const std::vector<std::string_view>& lines,
-                        const std::vector<bool>& in_comment, size_t from, size_t to) {
-    std::string title = title_among(lines, in_comment, from, to);
-    if (!title.empty()) collection.levels.back().title = std::move(title);
-}
-
 }  // namespace
 
 std::vector<std::string_view> split_lines(std::string_view text) {
@@ -233,9 +239,8 @@ bool read_common_format(std::string_view text, CommonCollection& collection, std
             i = end;
             continue;
         }
-        // A "Title:" after the previous map names that level.
         if (!collection.levels.empty())
-            name_by_title_line(collection, lines, in_comment, gap_start, i);
+            take_title_line(collection.levels.back(), lines, in_comment, gap_start, i);
         CommonLevel level;
         const size_t label_start = find_label(lines, in_comment, gap_start, i, level.title);
         if (collection.levels.empty()) {
@@ -258,6 +263,6 @@ bool read_common_format(std::string_view text, CommonCollection& collection, std
         gap_start = i = end;
     }
     if (!collection.levels.empty())
-        name_by_title_line(collection, lines, in_comment, gap_start, lines.size());
+        take_title_line(collection.levels.back(), lines, in_comment, gap_start, lines.size());
     return true;
 }

@@ -160,3 +160,37 @@ TEST(SolverVerdicts, LimitsGiveUnknownWithAProvenBound) {
     EXPECT_LE(timed_out.bound, solved.pushes);
     EXPECT_GT(timed_out.bound, 0);
 }
+
+// A big open room with many boxes: the search must stop at its memory limit, and a board whose
+// tables alone would pass the limit is not even loaded.
+TEST(SolverVerdicts, BigLevelsStayWithinTheMemoryLimit) {
+    TLevel level;
+    ASSERT_EQ(level.create(50, 50), 0);
+    for (int32_t r = 0; r < 50; ++r) {
+        for (int32_t c = 0; c < 50; ++c) {
+            const bool edge = r == 0 || c == 0 || r == 49 || c == 49;
+            level.set_cell(c, r, edge ? Cell::wall : Cell::floor);
+        }
+    }
+    for (int32_t i = 0; i < 40; ++i) {
+        level.set_cell(3 + 4 * (i % 11), 3 + 4 * (i / 11), Cell::box);
+        level.set_cell(3 + 2 * (i % 20), 30 + 2 * (i / 20), Cell::target);
+    }
+    level.set_start(1, 1);
+    SolveLimits limits;
+    limits.memory_bytes = 4 << 20;
+    const SolveResult result = solve_level(level, Optimise::pushes, limits);
+    EXPECT_EQ(result.status, SolveStatus::unknown);
+    EXPECT_EQ(result.reason, "memory");
+    EXPECT_GT(result.positions, 1000);
+
+    TLevel huge;
+    ASSERT_EQ(huge.create(max_board_side, max_board_side), 0);
+    for (int32_t i = 0; i < 500; ++i) {
+        huge.set_cell(2 + i, 2, Cell::box);
+        huge.set_cell(2 + i, 4, Cell::target);
+    }
+    const SolveResult refused = solve_level(huge, Optimise::pushes, SolveLimits());
+    EXPECT_EQ(refused.status, SolveStatus::unknown);
+    EXPECT_EQ(refused.reason, "memory");
+}
