@@ -1,5 +1,7 @@
 #include "solver/level_text_convert.h"
 
+#include <algorithm>
+
 #include "level/common_format.h"
 #include "level/game_format_writer.h"
 
@@ -41,6 +43,17 @@ std::vector<GameReadLevel> read_as_game(const std::vector<std::string_view>& lin
     return levels;
 }
 
+// A map row as the common reader gives it, when the line holds neither counts nor '|': '-' and
+// '_' are floor, and nothing stands after the last wall.
+std::string floor_as_spaces(std::string_view line) {
+    std::string row(line);
+    std::replace_if(
+        row.begin(), row.end(), [](char c) { return c == '-' || c == '_'; }, ' ');
+    const size_t last = row.find_last_not_of(" \t");
+    row.erase(last == std::string::npos ? 0 : last + 1);
+    return row;
+}
+
 // The game's reading finds the very maps and titles of the common reading: then the file is in
 // the game's format, and its other lines are the author's to keep. A title the game would not
 // show is fine only when it is the header's own label.
@@ -55,7 +68,7 @@ bool same_reading(const std::vector<std::string_view>& lines,
             c.rows.size() != g.map_end - g.map_first)
             return false;
         for (size_t row = 0; row < c.rows.size(); ++row) {
-            if (lines[g.map_first + row] != c.rows[row]) return false;
+            if (floor_as_spaces(lines[g.map_first + row]) != c.rows[row]) return false;
         }
         const bool titled = !g.title_line.empty() && g.title_line[0] == '\'';
         if (titled ? title_of_label(g.title_line) != c.title
@@ -86,13 +99,19 @@ std::string left_out_line(const CommonLevel& level, int32_t number, const std::s
            "): " + reason;
 }
 
-// Copies the lines as they are, adding the missing title lines, leaving out the levels the game
-// would refuse and closing the last map.
+// Copies the lines as they are, adding the missing title lines, writing map rows as the game
+// reads them, leaving out the levels the game would refuse and closing the last map.
 std::string repair_game_format(std::string_view text, const std::vector<std::string_view>& lines,
                                const std::vector<GameReadLevel>& game,
                                const CommonCollection& common, ConvertReport& report) {
     std::vector<int32_t> level_at(lines.size(), -1);  // the level whose header is on the line
     for (size_t k = 0; k < game.size(); ++k) level_at[game[k].header] = static_cast<int32_t>(k);
+    std::vector<const std::string*> row_at(lines.size(), nullptr);  // the map row on the line
+    for (size_t k = 0; k < game.size(); ++k) {
+        for (size_t line = game[k].map_first; line < game[k].map_end; ++line)
+            row_at[line] = &common.levels[k].rows[line - game[k].map_first];
+    }
+    int rewritten_rows = 0;
     std::string repaired;
     repaired.reserve(text.size() + 64);
     const bool ends_with_line_end = !text.empty() && (text.back() == '\n' || text.back() == '\r');
@@ -109,13 +128,22 @@ std::string repair_game_format(std::string_view text, const std::vector<std::str
             }
             ++report.levels_written;
         }
-        repaired.append(lines[i]);
+        if (row_at[i] != nullptr && *row_at[i] != lines[i]) {
+            repaired += *row_at[i];
+            ++rewritten_rows;
+        } else {
+            repaired.append(lines[i]);
+        }
         if (i + 1 < lines.size() || ends_with_line_end) repaired += '\n';
         if (k >= 0 && game[k].title_missing) {
             repaired += (common.levels[k].title.empty() ? "" : "'" + common.levels[k].title) + "\n";
             report.changes.push_back("line " + std::to_string(i + 1) +
                                      ": added the title line the header lacked");
         }
+    }
+    if (rewritten_rows > 0) {
+        report.changes.push_back("rewrote " + std::to_string(rewritten_rows) +
+                                 " map rows: '-' and '_' as floor, nothing after the last wall");
     }
     // A map that runs into the end of the file, without a line feed, would be dropped.
     if (!ends_with_line_end && !game.empty() && game.back().map_end == lines.size() &&

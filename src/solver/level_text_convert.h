@@ -17,8 +17,10 @@ struct ConvertReport {
 };
 
 // Rewrites a collection file, in the common level format or in the game's own, as a file the
-// game reads. A file already in the game's format keeps every byte but its line ends, the
-// title lines missing after headers (the game would eat a map row there), levels the game would
-// refuse, and the empty line closing its last map. Anything else goes through the common
-// format's reader and the game format's writer.
+// game reads. A file is in the game's format when the game's reading of it, once every header
+// directly followed by a map row is given a title line, finds the very maps and titles the
+// common reader finds. Such a file keeps every byte but what the game would misread: line ends,
+// the missing title lines, '-' and '_' and trailing blanks in map rows, levels the game would
+// refuse, the empty line closing its last map. Any other file goes through the common format's
+// reader and the game format's writer.
 std::string convert_level_text(std::string_view text, ConvertReport& report);

@@ -43,6 +43,11 @@ TEST(ConvertLevelText, KeepsTheGamesFormatAndRepairsOnlyWhatTheGameMisreads) {
     EXPECT_EQ(converted(crlf, report), game_file);
     EXPECT_EQ(report.changes, std::vector<std::string>{"changed 16 CR LF line ends to LF"});
 
+    std::string dashes = game_file;
+    dashes.replace(dashes.find("#@$  .#"), 7, "#@$-_.#--  ");
+    EXPECT_EQ(converted(dashes, report), game_file);
+    EXPECT_TRUE(report.game_format);
+
     const std::string untitled = "; 1\n#####\n#@$.#\n#####\n\n; 2 'Two'\n#####\n#@$.#\n#####";
     EXPECT_EQ(converted(untitled, report),
               "; 1\n'1\n#####\n#@$.#\n#####\n\n; 2 'Two'\n'2 'Two'\n#####\n#@$.#\n#####\n\n");
