@@ -21,8 +21,18 @@ bool is_digit(char c) {
 }
 
 // What may stand in a map line: board characters, run-length counts and the row separator.
+// Looked up, since every byte of a file is asked.
+struct MapBytes {
+    bool allowed[256];
+    constexpr MapBytes() : allowed() {
+        for (const char c : std::string_view("#@+$*. -_|0123456789"))
+            allowed[static_cast<unsigned char>(c)] = true;
+    }
+};
+constexpr MapBytes map_bytes;
+
 bool is_map_byte(char c) {
-    return c == '#' || c == ' ' || c == '-' || c == '_' || c == '|' || is_piece(c) || is_digit(c);
+    return map_bytes.allowed[static_cast<unsigned char>(c)];
 }
 
 std::string_view trim_right(std::string_view line) {
@@ -37,7 +47,8 @@ std::string_view trim(std::string_view line) {
 }
 
 bool only_map_bytes(std::string_view line) {
-    return !line.empty() && std::all_of(line.begin(), line.end(), is_map_byte);
+    return !line.empty() &&
+           std::all_of(line.begin(), line.end(), [](char c) { return is_map_byte(c); });
 }
 
 // A map begins with a line that holds a wall; a line without walls (a row with a gap at both

@@ -77,6 +77,7 @@ void write_line(std::ostream& out, const std::string& path, int32_t number,
     }
     out << '\n';
 }
+
 // A level the game takes but that cannot be played as meant is not searched at all: the
 // search would only call it unsolvable. In a tab-separated line the reason takes the place of
 // the solution.
@@ -184,6 +185,7 @@ bool convert_level_file(const std::string& in_path, const std::string& out_path,
         return false;
     }
     for (const std::string& change : report.changes) out << change << '\n';
+    if (report.changes.empty()) out << "nothing to change: copied as it is\n";
     for (const std::string& level : report.left_out) out << "left out " << level << '\n';
     bool sound = report.left_out.empty();
     // The game's own importer has the last word on what was written.
