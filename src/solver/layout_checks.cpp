@@ -1,49 +1,43 @@
 #include "solver/layout_checks.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <istream>
+#include <iterator>
+#include <string_view>
 #include <utility>
 
+#include "solver/game_reading.h"
+
 std::vector<std::string> file_layout_faults(std::istream& in) {
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // Split as the game splits: at line feeds only.
+    std::vector<std::string_view> lines;
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = std::min(text.find('\n', start), text.size());
+        lines.emplace_back(text.data() + start, end - start);
+        start = end + 1;
+    }
+    const std::vector<GameReadLevel> levels = read_as_game(lines);
+    std::vector<bool> untitled(lines.size(), false);
+    for (const GameReadLevel& level : levels) {
+        const size_t title = level.header + 1;
+        if (level.has_title_line && (lines[title].empty() || lines[title][0] != '\''))
+            untitled[title] = true;
+    }
     std::vector<std::string> faults;
-    // Follows the game's reading: a header, the line after it, then map rows up to an empty line.
-    enum class Reading { between, title, map } state = Reading::between;
-    bool map_begun = false;
-    std::string line;
-    int line_number = 0;
-    bool ended_by_line_feed = true;
-    while (std::getline(in, line)) {
-        ++line_number;
-        ended_by_line_feed = !in.eof();
-        const std::string where = "line " + std::to_string(line_number) + ": ";
-        if (line.find('\r') != std::string::npos) {
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string where = "line " + std::to_string(i + 1) + ": ";
+        if (lines[i].find('\r') != std::string_view::npos)
             faults.push_back(where + "carriage return (the game reads line feeds only)");
-        }
-        switch (state) {
-            case Reading::between:
-                if (!line.empty() && line[0] == ';') state = Reading::title;
-                break;
-            case Reading::title:
-                if (line.empty() || line[0] != '\'') {
-                    faults.push_back(where +
-                                     "a title line beginning with an apostrophe must follow the "
-                                     "header");
-                }
-                state = Reading::map;
-                map_begun = false;
-                break;
-            case Reading::map:
-                if (!line.empty()) {
-                    map_begun = true;
-                } else if (map_begun) {
-                    state = Reading::between;
-                }
-                break;
-        }
+        if (untitled[i])
+            faults.push_back(where +
+                             "a title line beginning with an apostrophe must follow the header");
     }
     // A line feed at the very end of the file closes the map as an empty line would.
-    if (state == Reading::map && map_begun && ended_by_line_feed) state = Reading::between;
-    if (state != Reading::between)
+    const bool ends_with_line_feed = !text.empty() && text.back() == '\n';
+    if (!levels.empty() && (levels.back().map_first == levels.back().map_end ||
+                            (levels.back().map_end == lines.size() && !ends_with_line_feed)))
         faults.push_back("the last level is not closed by an empty line");
     return faults;
 }

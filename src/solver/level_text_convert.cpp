@@ -4,44 +4,9 @@
 
 #include "level/common_format.h"
 #include "level/game_format_writer.h"
+#include "solver/game_reading.h"
 
 namespace {
-
-// One level as the game's importer finds it: the header line, the title line after it and the
-// map lines, as indexes into the file's lines.
-struct GameReadLevel {
-    size_t header = 0;
-    bool title_missing = false;  // the line after the header is the map's first row
-    std::string_view title_line;
-    size_t map_first = 0, map_end = 0;
-};
-
-// Follows the game's reading of the lines, except that a header directly followed by the first
-// row of a map (as the common reader found it) is taken as a header without its title line.
-std::vector<GameReadLevel> read_as_game(const std::vector<std::string_view>& lines,
-                                        const std::vector<bool>& map_starts) {
-    std::vector<GameReadLevel> levels;
-    for (size_t i = 0; i < lines.size();) {
-        if (lines[i].empty() || lines[i][0] != ';') {
-            ++i;
-            continue;
-        }
-        GameReadLevel level;
-        level.header = i++;
-        if (i < lines.size() && map_starts[i]) {
-            level.title_missing = true;
-        } else if (i < lines.size()) {
-            level.title_line = lines[i++];
-        }
-        while (i < lines.size() && lines[i].empty()) ++i;
-        if (i == lines.size()) break;  // a header with no map makes no level
-        level.map_first = i;
-        while (i < lines.size() && !lines[i].empty()) ++i;
-        level.map_end = i;
-        levels.push_back(level);
-    }
-    return levels;
-}
 
 // A map row as the common reader gives it, when the line holds neither counts nor '|': '-' and
 // '_' are floor, and nothing stands after the last wall.
@@ -70,8 +35,9 @@ bool same_reading(const std::vector<std::string_view>& lines,
         for (size_t row = 0; row < c.rows.size(); ++row) {
             if (floor_as_spaces(lines[g.map_first + row]) != c.rows[row]) return false;
         }
-        const bool titled = !g.title_line.empty() && g.title_line[0] == '\'';
-        if (titled ? title_of_label(g.title_line) != c.title
+        const std::string_view title_line = g.has_title_line ? lines[g.header + 1] : "";
+        const bool titled = !title_line.empty() && title_line[0] == '\'';
+        if (titled ? title_of_label(title_line) != c.title
                    : !c.title.empty() && c.title != title_of_label(lines[g.header]))
             return false;
     }
@@ -164,7 +130,9 @@ std::string convert_level_text(std::string_view text, ConvertReport& report) {
     const std::vector<std::string_view> lines = split_lines(text);
     std::vector<bool> map_starts(lines.size(), false);
     for (const CommonLevel& level : common.levels) map_starts[level.first_line - 1] = true;
-    const std::vector<GameReadLevel> game = read_as_game(lines, map_starts);
+    std::vector<GameReadLevel> game = read_as_game(lines, map_starts);
+    // A header at the very end makes no level, in the game as in the common reading.
+    if (!game.empty() && game.back().map_first == game.back().map_end) game.pop_back();
     count_line_ends(text, report);
     if (!common.levels.empty() && same_reading(lines, game, common)) {
         report.game_format = true;
