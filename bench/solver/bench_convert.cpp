@@ -23,21 +23,20 @@ constexpr int level_count = 1600;
 constexpr int board_side = 20;
 constexpr int rounds = 7;
 
-// A walled room with scattered inner walls and a few boxes and targets, written as many public
-// files write it: a label on the map's first row, '-' for floor, a Title: line and an author
-// after the map, CR LF line ends.
+// A walled room with pillars and a few boxes and targets (every one of them can reach every
+// target, so no level is faulty), written as many public files write it: a label on the map's
+// first row, '-' for floor, a Title: line and an author after the map, CR LF line ends.
 std::string make_level(int number, std::mt19937& random) {
     std::vector<std::string> rows(board_side, std::string(board_side, '-'));
     for (int i = 0; i < board_side; ++i) {
         rows[0][i] = rows[board_side - 1][i] = rows[i][0] = rows[i][board_side - 1] = '#';
     }
-    auto inner = [&]() -> char& {
-        return rows[1 + random() % (board_side - 2)][1 + random() % (board_side - 2)];
-    };
-    for (int i = 0; i < 30; ++i) inner() = '#';
+    for (int r = 2; r < board_side - 2; r += 2) {
+        for (int c = 2; c < board_side - 2; c += 2) rows[r][c] = '#';
+    }
     for (const char piece : {'$', '$', '$', '$', '.', '.', '.', '.', '@'}) {
         for (;;) {
-            char& square = inner();
+            char& square = rows[2 + random() % (board_side - 4)][2 + random() % (board_side - 4)];
             if (square != '-') continue;
             square = piece;
             break;
@@ -105,5 +104,5 @@ int main() {
                 whole_sound ? "no level left out or faulty" : "some levels left out or faulty");
     std::printf("  ratio text conversion / plain read: %.2f\n", best_text / best_read);
     std::printf("  ratio whole --convert / plain read: %.2f\n", best_whole / best_read);
-    return report.levels_written == level_count ? 0 : 1;
+    return report.levels_written == level_count && whole_sound ? 0 : 1;
 }
