@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "score/atomic_file.h"
+#include "file/atomic_file.h"
 #include "score/xml_name.h"
 #include "score/xml_printer.h"
 
@@ -65,5 +65,5 @@ int THighScore::write_to_file(const std::string& file_name) const {
     }
     // The document is printed by our own loop: the parser's printer switches to single quotes
     // for some names and cannot write bytes that are not UTF-8 so that they read back.
-    return replace_file_atomically(file_name, print_score_document(document)) ? 1 : 0;
+    return write_file_atomically(file_name, print_score_document(document)) ? 1 : 0;
 }

@@ -1,11 +1,11 @@
 #include "solver/level_check.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iomanip>
 #include <sstream>
 
+#include "file/atomic_file.h"
 #include "level/collection.h"
 #include "solver/layout_checks.h"
 #include "solver/level_text_convert.h"
@@ -112,20 +112,6 @@ bool read_file(const std::string& path, std::string& text) {
     return true;
 }
 
-// Written beside the target first, so that a failed write never leaves half a file, even when
-// the target is the file read.
-bool write_file(const std::string& path, const std::string& text) {
-    const std::string partial = path + ".partial";
-    std::ofstream written(partial, std::ios::binary | std::ios::trunc);
-    written << text;
-    written.close();
-    if (!written || std::rename(partial.c_str(), path.c_str()) != 0) {
-        std::remove(partial.c_str());
-        return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 bool check_level_file(const std::string& path, const CheckOptions& options, std::ostream& out,
@@ -180,7 +166,7 @@ bool convert_level_file(const std::string& in_path, const std::string& out_path,
             << "; nothing written" << std::endl;
         return false;
     }
-    if (!write_file(out_path, converted)) {
+    if (!write_file_atomically(out_path, converted)) {
         err << out_path << ": cannot be written" << std::endl;
         return false;
     }

@@ -1,12 +1,11 @@
 #include "raster.h"
 
-#include <unistd.h>
-
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <fstream>
 #include <ostream>
+#include <sstream>
+
+#include "file/atomic_file.h"
 
 void paint_square(Raster& raster, int left, int top, int size, int samples,
                   const UnitPicture& picture) {
@@ -78,17 +77,8 @@ bool write_bmp_stream(const Raster& raster, std::ostream& out) {
 }  // namespace
 
 bool write_bmp(const Raster& raster, const std::string& path) {
-    // Written aside and renamed into place, so that a game or test reading the data directory
-    // (or another build writing it) never sees half a file.
-    const std::string partial = path + ".partial-" + std::to_string(getpid());
-    bool written;
-    {
-        std::ofstream out(partial, std::ios::binary);
-        written = out && write_bmp_stream(raster, out);
-    }
-    if (!written || std::rename(partial.c_str(), path.c_str()) != 0) {
-        std::remove(partial.c_str());
-        return false;
-    }
-    return true;
+    // Replaced whole, so that a game or test reading the data directory (or another build
+    // writing it) never sees half a file.
+    std::ostringstream bytes;
+    return write_bmp_stream(raster, bytes) && write_file_atomically(path, bytes.str());
 }

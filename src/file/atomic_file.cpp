@@ -1,4 +1,4 @@
-#include "score/atomic_file.h"
+#include "file/atomic_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -58,7 +58,7 @@ bool give_up(int fd, const std::string& temporary) {
 
 }  // namespace
 
-bool replace_file_atomically(const std::string& path, const std::string& bytes) {
+bool write_file_atomically(const std::string& path, const std::string& bytes) {
     const std::string target = resolve_link(path);
     const std::string temporary = target + ".tmp-" + std::to_string(getpid());
 

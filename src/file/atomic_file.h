@@ -8,4 +8,4 @@
 // over the path. A symbolic link at `path` is followed, so the file it points to is replaced.
 // Returns true on success. On failure the previous file is untouched, the temporary is gone,
 // and errno tells why.
-bool replace_file_atomically(const std::string& path, const std::string& bytes);
+bool write_file_atomically(const std::string& path, const std::string& bytes);
