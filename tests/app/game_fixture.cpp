@@ -8,23 +8,21 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/surface.h"
+
 namespace fs = std::filesystem;
 
 void GameTest::SetUp() {
     old_dir = fs::current_path();
-    char pattern[] = "/tmp/pushwell-app-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    work_dir = pattern;
-    fs::create_directories(work_dir + "/gfx");
-    fs::create_directories(work_dir + "/levels");
+    fs::create_directories(work_dir.file("gfx"));
+    fs::create_directories(work_dir.file("levels"));
     for (const char* name : {"base02.ttf", "vera.ttf", "skin50.bmp", "skin40.bmp", "skin30.bmp",
                              "skin20.bmp", "skin12.bmp"})
         fs::create_symlink(fs::path(PUSHWELL_ROOT) / "gfx" / name,
-                           fs::path(work_dir) / "gfx" / name);
-    for (const auto& [name, text] : level_files())
-        std::ofstream(work_dir + "/levels/" + name, std::ios::binary) << text;
-    if (!score_file_text().empty()) std::ofstream(work_dir + "/scores.xml") << score_file_text();
-    fs::current_path(work_dir);
+                           fs::path(work_dir.file("gfx")) / name);
+    for (const auto& [name, text] : level_files()) work_dir.write("levels/" + name, text);
+    if (!score_file_text().empty()) work_dir.write("scores.xml", score_file_text());
+    fs::current_path(work_dir.path);
 
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER), 0) << SDL_GetError();
@@ -47,7 +45,6 @@ void GameTest::TearDown() {
     TTF_Quit();
     SDL_Quit();
     fs::current_path(old_dir);
-    if (!work_dir.empty()) fs::remove_all(work_dir);
 }
 
 void GameTest::push_key(SDLKey key, Uint8 type) {
@@ -84,10 +81,8 @@ bool GameTest::any_pixel(int x, int y, int w, int h, SDL_Color colour) const {
     SDL_Surface* screen = game->screen;
     for (int row = y; row < y + h; ++row)
         for (int column = x; column < x + w; ++column) {
-            const Uint8* line = static_cast<const Uint8*>(screen->pixels) + row * screen->pitch;
             SDL_Color seen{};
-            SDL_GetRGB(reinterpret_cast<const Uint32*>(line)[column], screen->format, &seen.r,
-                       &seen.g, &seen.b);
+            SDL_GetRGB(pixel(screen, column, row), screen->format, &seen.r, &seen.g, &seen.b);
             if (std::abs(seen.r - colour.r) < 40 && std::abs(seen.g - colour.g) < 40 &&
                 std::abs(seen.b - colour.b) < 40)
                 return true;
@@ -103,11 +98,4 @@ std::string collection_text(std::initializer_list<const char*> maps) {
         text += "; " + label + "\n'Level " + label + "\n" + map + "\n";
     }
     return text;
-}
-
-std::string file_text(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/game.h"
+#include "support/temp_dir.h"
 
 // A game started in a throw-away working directory: levels/ written by the test, the generated
 // fonts and skins linked in (no background, so the play area is a plain fill), the dummy video
@@ -29,9 +30,9 @@ class GameTest : public ::testing::Test {
     bool any_pixel(int x, int y, int w, int h, SDL_Color colour) const;
 
     std::unique_ptr<TGame> game;
-    std::string work_dir, old_dir;
+    TempDir work_dir;
+    std::string old_dir;
 };
 
 // A collection file: each map gets a header and a title line, and an empty line after it.
 std::string collection_text(std::initializer_list<const char*> maps);
-std::string file_text(const std::string& path);

@@ -5,34 +5,14 @@
 
 #include "level/level.h"
 #include "screen_test.h"
+#include "support/board_text.h"
 
 namespace {
 
 using BoardTest = ScreenTest;
 
-// A working level from rows of characters: '_' outside, ' ' floor, '.' target, '$' box,
-// '*' box on a target, '#' wall, '@' the man on floor, '+' the man on a target.
-TPlayLevel level_of(const std::vector<std::string>& rows) {
-    TLevel level;
-    level.create(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
-    for (int row = 0; row < level.get_height(); ++row) {
-        for (int column = 0; column < level.get_width(); ++column) {
-            const char c = rows[row][column];
-            const Cell cell = c == '#'   ? Cell::wall
-                              : c == '@' ? Cell::floor
-                              : c == '+' ? Cell::target
-                                         : static_cast<Cell>(std::string("_ .$*").find(c));
-            level.set_cell(column, row, cell);
-            if (c == '@' || c == '+') level.set_start(column, row);
-        }
-    }
-    TPlayLevel play;
-    play.copy_from(level);
-    return play;
-}
-
 TPlayLevel floor_level(int columns, int rows) {
-    return level_of(std::vector<std::string>(rows, "@" + std::string(columns - 1, ' ')));
+    return board_from(std::vector<std::string>(rows, "@" + std::string(columns - 1, ' ')));
 }
 
 TEST_F(BoardTest, BoardIsCentredInThePlayAreaOrNotDrawnAtAll) {
@@ -75,9 +55,9 @@ TEST_F(BoardTest, CellsGetTheirTilesTheManLastAndOutsideShowsWhatIsBehind) {
     TSkin skin;
     load_flat_skin(skin, 10);
     // Walls join only along their row; the board's edges count as no wall.
-    TPlayLevel level = level_of({
-        "#####_#",
-        "#+*$#_#",
+    TPlayLevel level = board_from({
+        "#####-#",
+        "#+*$#-#",
         "## ####",
     });
     const int expected[3][7] = {

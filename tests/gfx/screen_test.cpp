@@ -31,18 +31,6 @@ void fill(SDL_Surface* surface, SDL_Color colour) {
     SDL_FillRect(surface, nullptr, map(surface, colour));
 }
 
-Uint32 pixel(SDL_Surface* surface, int x, int y) {
-    return static_cast<const Uint32*>(surface->pixels)[x + y * surface->pitch / 4];
-}
-
-SurfacePtr snapshot(SDL_Surface* surface) {
-    const SDL_PixelFormat* format = surface->format;
-    SurfacePtr copy(SDL_CreateRGBSurface(SDL_SWSURFACE, surface->w, surface->h, 32, format->Rmask,
-                                         format->Gmask, format->Bmask, format->Amask));
-    SDL_BlitSurface(surface, nullptr, copy.get(), nullptr);
-    return copy;
-}
-
 void put_text(SDL_Surface* target, TTF_Font* font, const char* text, SDL_Color colour, int x,
               int y) {
     SurfacePtr rendered(TTF_RenderText_Blended(font, text, colour));

@@ -4,16 +4,11 @@
 #include <SDL_ttf.h>
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 #include "gfx/font.h"
 #include "gfx/skin.h"
-
-struct SurfaceDeleter {
-    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
-};
-using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceDeleter>;
+#include "support/surface.h"
 
 // Every test here draws on a real 32-bit window of SDL's dummy driver (800 x 600 unless
 // reopened), with the game's own fonts from gfx/ at their real sizes.
@@ -32,8 +27,6 @@ class ScreenTest : public ::testing::Test {
 
 Uint32 map(SDL_Surface* surface, SDL_Color colour);
 void fill(SDL_Surface* surface, SDL_Color colour);
-Uint32 pixel(SDL_Surface* surface, int x, int y);
-SurfacePtr snapshot(SDL_Surface* surface);  // a copy in the same pixel format
 // What a piece of text should look like: rendered by the font engine, its left edge at x.
 void put_text(SDL_Surface* target, TTF_Font* font, const char* text, SDL_Color colour, int x,
               int y);

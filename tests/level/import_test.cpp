@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "level_support.h"
+#include "support/board_text.h"
+#include "support/temp_dir.h"
 
 namespace {
 

@@ -6,7 +6,8 @@
 #include <cstdlib>
 #include <random>
 
-#include "level_support.h"
+#include "support/board_text.h"
+#include "support/temp_dir.h"
 
 TEST(LevelRules, EveryResultAndWhatItDoes) {
     struct Case {

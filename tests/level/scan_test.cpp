@@ -6,7 +6,8 @@
 #include <algorithm>
 
 #include "level/collection_scan.h"
-#include "level_support.h"
+#include "support/board_text.h"
+#include "support/temp_dir.h"
 
 namespace {
 

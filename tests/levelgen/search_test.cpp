@@ -9,7 +9,7 @@
 #include "generate.h"
 #include "level/collection.h"
 #include "level_text.h"
-#include "temp_directory.h"
+#include "support/temp_dir.h"
 
 TEST(PullSearch, PullsAsFarAsTheManHasRoomBehindHim) {
     // A corridor of six squares with the target at its left end: the man needs a square
@@ -39,7 +39,7 @@ TEST(Generate, EveryLevelReadsBackAndNeedsExactlyThePushesItClaims) {
     options.shape = RoomShape{3, 2, 10, 30};
     options.boxes = 2;
     options.min_pushes = 6;
-    TempDirectory directory;
+    TempDir directory;
     std::vector<Generated> made;
     {
         std::ofstream file(directory.path + "made", std::ios::binary);

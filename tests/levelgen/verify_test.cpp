@@ -5,13 +5,13 @@
 #include <fstream>
 #include <sstream>
 
-#include "temp_directory.h"
+#include "support/temp_dir.h"
 
 namespace {
 
 // What verify says about one file holding `text`, and whether it passed.
 std::string verified(const std::string& text, bool& passed) {
-    TempDirectory directory;
+    TempDir directory;
     std::ofstream(directory.path + "levels", std::ios::binary) << text;
     std::ostringstream out;
     passed = verify_file(directory.path + "levels", SolveLimits{}, out);

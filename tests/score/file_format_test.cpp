@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <filesystem>
 #include <map>
 
 #include "score/high_score.h"
-#include "scratch_dir.h"
+#include "support/temp_dir.h"
 
 namespace {
 
@@ -25,16 +26,16 @@ Contents contents(const THighScore& store) {
 }
 
 std::string written(const THighScore& store) {
-    ScratchDir dir;
-    EXPECT_EQ(store.write_to_file(dir.at("scores.xml")), 1);
+    TempDir dir;
+    EXPECT_EQ(store.write_to_file(dir.file("scores.xml")), 1);
     return dir.read("scores.xml");
 }
 
 THighScore read(const std::string& text) {
-    ScratchDir dir;
+    TempDir dir;
     dir.write("scores.xml", text);
     THighScore store;
-    EXPECT_EQ(store.read_from_file(dir.at("scores.xml")), 1) << text;
+    EXPECT_EQ(store.read_from_file(dir.file("scores.xml")), 1) << text;
     return store;
 }
 
@@ -106,12 +107,12 @@ TEST(ScoreFileReading, ReadsNumbersAsAtoiDoesButClamped) {
 TEST(ScoreFileReading, FailureLeavesTheStoreAsItWas) {
     THighScore store;
     store.set_score("kept", 1, {1, 1});
-    ScratchDir dir;
+    TempDir dir;
     dir.write("bad.xml", "<Collection name=\"new\">" + level_3 + "</Collection><Collection");
     dir.write("empty.xml", "");
-    std::filesystem::create_directory(dir.at("dir.xml"));
+    std::filesystem::create_directory(dir.file("dir.xml"));
     for (const char* name : {"bad.xml", "empty.xml", "dir.xml", "missing.xml"}) {
-        EXPECT_EQ(store.read_from_file(dir.at(name)), 0) << name;
+        EXPECT_EQ(store.read_from_file(dir.file(name)), 0) << name;
         EXPECT_EQ(contents(store), (Contents{{"kept", {{1, {1, 1}}}}})) << name;
     }
 }

@@ -7,7 +7,8 @@
 #include <sstream>
 #include <vector>
 
-#include "level_text.h"
+#include "support/board_text.h"
+#include "support/temp_dir.h"
 
 namespace {
 struct CheckerRun {
@@ -52,7 +53,7 @@ const char* faulty = "; 1\n'Two men\n######\n#@$@.#\n######\n\n";
 }  // namespace
 
 TEST(CheckTool, ExitCodeIsZeroOnlyWhenEveryLevelIsProven) {
-    ScratchFolder folder;
+    TempDir folder;
     const std::string good = folder.write("good", solvable);
     const std::string lost = folder.write("lost", unsolvable);
     const std::string bad = folder.write("bad", faulty);
@@ -77,7 +78,7 @@ TEST(CheckTool, ExitCodeIsZeroOnlyWhenEveryLevelIsProven) {
 }
 
 TEST(CheckTool, ReportsEachLevelWithItsVerdict) {
-    ScratchFolder folder;
+    TempDir folder;
     const std::string good = folder.write("good", solvable);
     const std::string lost = folder.write("lost", unsolvable);
     const auto rows = tsv_rows(run_checker("--tsv " + good + " " + lost).output);
@@ -102,12 +103,12 @@ TEST(CheckTool, ReportsEachLevelWithItsVerdict) {
 }
 
 TEST(CheckTool, ConvertWritesAFileTheGameAccepts) {
-    ScratchFolder folder;
+    TempDir folder;
     const std::string in = folder.write("in", "; 1\r\n'x-y\r\n-#####\r\n##@$.#\r\n-#####");
     const std::string out = folder.file("out");
     CheckerRun run = run_checker("--convert " + in + " " + out);
     EXPECT_EQ(run.exit_code, 0) << run.output;
-    EXPECT_EQ(ScratchFolder::read(out), "; 1\n'x-y\n #####\n##@$.#\n #####\n\n");
+    EXPECT_EQ(read_file(out), "; 1\n'x-y\n #####\n##@$.#\n #####\n\n");
     EXPECT_NE(run.output.find("wrote " + out + ": 1 levels\n"), std::string::npos) << run.output;
     EXPECT_EQ(run_checker(out).exit_code, 0);
     // Levels the game would refuse are left out and named, a broken layout is called faulty,
@@ -127,7 +128,7 @@ TEST(CheckTool, ConvertWritesAFileTheGameAccepts) {
 
 // A layout the game takes but that breaks the level is called faulty, not unsolvable.
 TEST(CheckTool, CallsABrokenLayoutFaulty) {
-    ScratchFolder folder;
+    TempDir folder;
     const std::string leaky =
         folder.write("leaky", "; 1\n'Leaky\n######\n#@$. #\n#### #\n   # #\n\n");
     const CheckerRun run = run_checker(leaky);

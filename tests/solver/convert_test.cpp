@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "level_text.h"
 #include "solver/level_text_convert.h"
+#include "support/board_text.h"
+#include "support/temp_dir.h"
 
 namespace {
 

@@ -4,7 +4,8 @@
 
 #include <sstream>
 
-#include "level_text.h"
+#include "support/board_text.h"
+#include "support/temp_dir.h"
 
 namespace {
 

@@ -11,9 +11,10 @@
 
 #include "app/game.h"
 #include "level/collection.h"
-#include "level_text.h"
 #include "score/high_score.h"
 #include "solver/solver.h"
+#include "support/board_text.h"
+#include "support/temp_dir.h"
 
 namespace fs = std::filesystem;
 
@@ -82,7 +83,7 @@ TEST(ReplayInGame, CheckersSolutionIsRecordedWithItsCounts) {
     std::cout << "replaying " << name << " level " << chosen.index + 1 << ": " << chosen.result.path
               << std::endl;
 
-    ScratchFolder folder;
+    TempDir folder;
     fs::create_directories(folder.file("gfx"));
     fs::create_directories(folder.file("levels"));
     for (const char* data : {"base02.ttf", "vera.ttf", "skin50.bmp", "skin40.bmp", "skin30.bmp",

@@ -6,9 +6,10 @@
 #include <iostream>
 
 #include "level/rules.h"
-#include "level_text.h"
 #include "reference_search.h"
 #include "solver/pulled_level.h"
+#include "support/board_text.h"
+#include "support/temp_dir.h"
 
 namespace {
 // Tests run with a fixed seed; PUSHWELL_SEED replays another one.
