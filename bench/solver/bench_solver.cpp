@@ -14,8 +14,8 @@
 #include "level/collection.h"
 #include "solver/board.h"
 #include "solver/man_walk.h"
-#include "solver/pulled_level.h"
 #include "solver/solver.h"
+#include "testlevels/pulled_level.h"
 
 namespace {
 using Clock = std::chrono::steady_clock;

@@ -7,9 +7,9 @@
 
 #include "level/rules.h"
 #include "reference_search.h"
-#include "solver/pulled_level.h"
 #include "support/board_text.h"
 #include "support/temp_dir.h"
+#include "testlevels/pulled_level.h"
 
 namespace {
 // Tests run with a fixed seed; PUSHWELL_SEED replays another one.

@@ -1,4 +1,4 @@
-#include "solver/pulled_level.h"
+#include "testlevels/pulled_level.h"
 
 #include <random>
 #include <string>
