@@ -2,36 +2,15 @@
 
 #include <algorithm>
 #include <cctype>
-#include <climits>
 #include <string>
 
 #include "arena.h"
 #include "search.h"
+#include "solver/board.h"
 #include "solver/solver.h"
 #include "trim.h"
 
 namespace {
-
-// Fewest pushes of a lone box from every cell onto `target`, INT_MAX where it cannot go.
-std::vector<int> push_distances(const Arena& arena, int target) {
-    std::vector<int> distance(static_cast<size_t>(arena.size()), INT_MAX);
-    std::vector<int> layer{target};
-    distance[static_cast<size_t>(target)] = 0;
-    for (int depth = 1; !layer.empty(); ++depth) {
-        std::vector<int> next_layer;
-        for (int cell : layer) {
-            for (int d = 0; d < 4; ++d) {
-                const int from = arena.neighbour(cell, d);
-                if (from < 0 || arena.neighbour(from, d) < 0) continue;
-                if (distance[static_cast<size_t>(from)] != INT_MAX) continue;
-                distance[static_cast<size_t>(from)] = depth;
-                next_layer.push_back(from);
-            }
-        }
-        layer = std::move(next_layer);
-    }
-    return distance;
-}
 
 Puzzle placed(const Puzzle& room, const Arena& arena, const StateKey& key) {
     Puzzle puzzle = room;
@@ -66,21 +45,18 @@ std::vector<bool> box_squares_along(const Puzzle& puzzle, const std::string& pat
 }  // namespace
 
 int straight_line_pushes(const Puzzle& puzzle) {
-    const Arena arena(puzzle, puzzle.man);
-    std::vector<std::vector<int>> distances;
-    for (size_t square = 0; square < puzzle.squares.size(); ++square) {
-        const int cell = arena.cell_of(static_cast<int>(square));
-        if (puzzle.targets[square] && cell >= 0) distances.push_back(push_distances(arena, cell));
-    }
+    // The solver's board measures exactly this for its lower bound; a board it cannot read
+    // (boxes and targets differ) has no such sum.
+    SolverBoard board;
+    std::string error;
+    if (!board.load(game_level(puzzle), error)) return 0;
     int total = 0;
-    for (size_t square = 0; square < puzzle.squares.size(); ++square) {
-        const int cell = arena.cell_of(static_cast<int>(square));
-        if (!puzzle.boxes[square] || cell < 0) continue;
-        int nearest = INT_MAX;
-        for (const auto& distance : distances) {
-            nearest = std::min(nearest, distance[static_cast<size_t>(cell)]);
+    for (const int32_t box : board.start_boxes()) {
+        int32_t nearest = SolverBoard::unreachable;
+        for (size_t target = 0; target < board.targets().size(); ++target) {
+            nearest = std::min(nearest, board.push_distance(target, box));
         }
-        if (nearest != INT_MAX) total += nearest;
+        if (nearest != SolverBoard::unreachable) total += nearest;
     }
     return total;
 }
