@@ -5,6 +5,8 @@
 namespace {
 // How many expansions pass between two looks at the clock.
 constexpr int clock_interval = 256;
+// How many times the pushes still needed weigh against those made, when finding.
+constexpr int64_t find_weight = 5;
 }  // namespace
 
 // The heap pops the smallest estimated total first; among equals the position closest to the
@@ -15,9 +17,11 @@ bool PushSearch::Later::operator()(const Queued& a, const Queued& b) const {
     return a.second > b.second;
 }
 
-PushSearch::PushSearch(const SolverBoard& board, Optimise optimise, const SolveLimits& limits)
+PushSearch::PushSearch(const SolverBoard& board, Optimise optimise, const SolveLimits& limits,
+                       SearchGoal goal)
     : board(board),
       optimise(optimise),
+      search_goal(goal),
       limits(limits),
       started(std::chrono::steady_clock::now()),
       store(static_cast<int>(board.start_boxes().size()), board.square_count()),
@@ -37,8 +41,9 @@ int32_t PushSearch::estimate(const std::vector<int32_t>& boxes) {
 void PushSearch::enqueue(int32_t index) {
     const StoredPosition& p = store.at(index);
     const bool by_pushes = optimise == Optimise::pushes;
-    const int32_t first = (by_pushes ? p.pushes : p.moves) + p.estimate;
-    const int32_t second = (by_pushes ? p.moves : p.pushes) + p.estimate;
+    const int64_t weight = search_goal == SearchGoal::find ? find_weight : 1;
+    const int64_t first = (by_pushes ? p.pushes : p.moves) + weight * p.estimate;
+    const int64_t second = (by_pushes ? p.moves : p.pushes) + int64_t{p.estimate};
     open.push({first, second, p.estimate, index, p.pushes, p.moves});
 }
 
@@ -78,13 +83,16 @@ SolveStatus PushSearch::run() {
         StoredPosition& position = store.at(next.position);
         if (position.expanded || position.pushes != next.pushes || position.moves != next.moves)
             continue;
-        bound_ = std::max(bound_, next.first);
+        if (search_goal == SearchGoal::prove) {
+            bound_ = std::max<int64_t>(bound_, std::min<int64_t>(next.first, INT32_MAX));
+        }
         if (position.estimate == 0) {
             goal = next.position;
             return SolveStatus::solved;
         }
         position.expanded = true;
         expand(next.position);
+        if (found) return SolveStatus::solved;
     }
     return SolveStatus::unsolvable;
 }
@@ -94,8 +102,17 @@ void PushSearch::expand(int32_t index) {
     boxes.assign(store.boxes_of(index), store.boxes_of(index) + board.start_boxes().size());
     for (int32_t box : boxes) occupied[box] = 1;
     walk.walk(board, occupied, parent.man);
+    // Reordering pushes keeps their count but not the walking between them.
+    const bool prune_corrals = optimise == Optimise::pushes || search_goal == SearchGoal::find;
+    const CorralCheck::Verdict verdict =
+        prune_corrals ? corral.judge(board, occupied, walk, boxes) : CorralCheck::Verdict::any;
+    if (verdict == CorralCheck::Verdict::dead_end) {
+        for (int32_t box : boxes) occupied[box] = 0;
+        return;
+    }
     for (size_t i = 0; i < boxes.size(); ++i) {
         const int32_t from = boxes[i];
+        if (verdict == CorralCheck::Verdict::only && !corral.allows(from)) continue;
         for (int direction = 0; direction < 4; ++direction) {
             const int32_t behind = board.neighbour(from, opposite(direction));
             const int32_t to = board.neighbour(from, direction);
@@ -197,6 +214,11 @@ void PushSearch::offer(StoredPosition child, const std::vector<int32_t>& child_b
         child.expanded = child.estimate >= SolverBoard::unreachable;
         const int32_t added = store.add(child, child_boxes.data());
         if (!child.expanded) enqueue(added);
+        // When finding, the first solution met will do.
+        if (search_goal == SearchGoal::find && child.estimate == 0) {
+            goal = added;
+            found = true;
+        }
         return;
     }
     StoredPosition& old = store.at(known);

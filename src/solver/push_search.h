@@ -8,6 +8,7 @@
 
 #include "solver/assignment.h"
 #include "solver/board.h"
+#include "solver/corral.h"
 #include "solver/freeze.h"
 #include "solver/man_walk.h"
 #include "solver/position_store.h"
@@ -19,15 +20,21 @@ struct Push {
     int direction;
 };
 
+// What a search is after: the proven optimum, or any solution found quickly.
+enum class SearchGoal { prove, find };
+
 // A* over pushes. In push-optimal mode a position is the boxes plus the man's whole walking
 // area (named by its top-left-most square); moves only break ties there. In move-optimal mode
 // the man's exact square belongs to the position, since where he stands decides the walking.
 // The estimate is a least-cost matching of boxes to targets by lone-box push distances: no
 // push changes it by more than one, so the first time a position is expanded its count is
 // optimal and no position is ever opened again.
+// To find rather than prove, the estimate weighs several times the pushes made so far: the
+// search then dives towards the targets, and its solution is not claimed to be the shortest.
 class PushSearch {
   public:
-    PushSearch(const SolverBoard& board, Optimise optimise, const SolveLimits& limits);
+    PushSearch(const SolverBoard& board, Optimise optimise, const SolveLimits& limits,
+               SearchGoal goal = SearchGoal::prove);
 
     // Searches until the cheapest solution is found, the positions run out, or a limit is hit.
     SolveStatus run();
@@ -40,7 +47,8 @@ class PushSearch {
 
   private:
     struct Queued {
-        int32_t first, second, estimate, position;
+        int64_t first, second;
+        int32_t estimate, position;
         int32_t pushes, moves;  // the position's counts when queued; stale once they change
     };
     struct Later {
@@ -59,16 +67,19 @@ class PushSearch {
 
     const SolverBoard& board;
     Optimise optimise;
+    SearchGoal search_goal;
     SolveLimits limits;
     std::chrono::steady_clock::time_point started;
     PositionStore store;
     std::priority_queue<Queued, std::vector<Queued>, Later> open;
     Assignment assignment;
     FreezeCheck freeze;
+    CorralCheck corral;
     ManWalk walk, area;
     std::vector<uint8_t> occupied;
     std::vector<int32_t> boxes, child_boxes, costs;
     int32_t goal = -1;
+    bool found = false;  // a solution was met while finding
     int32_t bound_ = 0;
     const char* stopped_by_ = "";
 };
