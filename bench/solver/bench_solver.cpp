@@ -159,8 +159,10 @@ int bench_large(const Options& options) {
         shape.width = 14 + static_cast<int32_t>(seed % 7);
         shape.height = 14 + static_cast<int32_t>(seed / 7 % 7);
         shape.boxes = 12 + static_cast<int>(seed % 9);
-        shape.wall_percent = 12;
-        shape.pulls = 4000;
+        shape.wall_percent = 15;
+        shape.pulls = 8000;
+        shape.run = 16;
+        shape.min_reach_percent = 50;
         TLevel level;
         if (!make_pulled_level(seed, shape, level)) continue;
         ++made;
