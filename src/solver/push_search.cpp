@@ -25,7 +25,9 @@ PushSearch::PushSearch(const SolverBoard& board, Optimise optimise, const SolveL
       limits(limits),
       started(std::chrono::steady_clock::now()),
       store(static_cast<int>(board.start_boxes().size()), board.square_count()),
-      occupied(board.square_count(), 0) {}
+      occupied(board.square_count(), 0) {
+    if (goal == SearchGoal::find) packing.emplace(board);
+}
 
 int32_t PushSearch::estimate(const std::vector<int32_t>& boxes) {
     const int n = static_cast<int>(boxes.size());
@@ -38,11 +40,16 @@ int32_t PushSearch::estimate(const std::vector<int32_t>& boxes) {
     return static_cast<int32_t>(assignment.least_cost(costs, n, SolverBoard::unreachable));
 }
 
+int16_t PushSearch::disorder(const std::vector<int32_t>& boxes) const {
+    return static_cast<int16_t>(std::min<int32_t>(packing->out_of_order(boxes), INT16_MAX));
+}
+
 void PushSearch::enqueue(int32_t index) {
     const StoredPosition& p = store.at(index);
     const bool by_pushes = optimise == Optimise::pushes;
     const int64_t weight = search_goal == SearchGoal::find ? find_weight : 1;
-    const int64_t first = (by_pushes ? p.pushes : p.moves) + weight * p.estimate;
+    const int64_t first =
+        (by_pushes ? p.pushes : p.moves) + weight * (int64_t{p.estimate} + p.disorder);
     const int64_t second = (by_pushes ? p.moves : p.pushes) + int64_t{p.estimate};
     open.push({first, second, p.estimate, index, p.pushes, p.moves});
 }
@@ -72,6 +79,7 @@ SolveStatus PushSearch::run() {
     for (int32_t box : boxes) start.box_hash ^= store.box_key(box);
     start.hash = start.box_hash ^ store.man_key(start.key_man);
     start.estimate = estimate(boxes);
+    if (packing) start.disorder = disorder(boxes);
     if (start.estimate >= SolverBoard::unreachable) return SolveStatus::unsolvable;
     bound_ = start.estimate;
     enqueue(store.add(start, boxes.data()));
@@ -211,6 +219,7 @@ void PushSearch::offer(StoredPosition child, const std::vector<int32_t>& child_b
     const int32_t known = store.find(child.hash, child_boxes.data(), child.key_man);
     if (known < 0) {
         child.estimate = estimate(child_boxes);
+        if (packing) child.disorder = disorder(child_boxes);
         child.expanded = child.estimate >= SolverBoard::unreachable;
         const int32_t added = store.add(child, child_boxes.data());
         if (!child.expanded) enqueue(added);
@@ -224,6 +233,7 @@ void PushSearch::offer(StoredPosition child, const std::vector<int32_t>& child_b
     StoredPosition& old = store.at(known);
     if (old.expanded) return;
     child.estimate = old.estimate;  // the same boxes
+    child.disorder = old.disorder;
     const bool by_pushes = optimise == Optimise::pushes;
     const auto cost = [&](const StoredPosition& p) {
         return by_pushes ? std::make_pair(p.pushes, p.moves) : std::make_pair(p.moves, p.pushes);

@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <queue>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "solver/corral.h"
 #include "solver/freeze.h"
 #include "solver/man_walk.h"
+#include "solver/packing_order.h"
 #include "solver/position_store.h"
 #include "solver/solver.h"
 
@@ -31,6 +33,8 @@ enum class SearchGoal { prove, find };
 // optimal and no position is ever opened again.
 // To find rather than prove, the estimate weighs several times the pushes made so far: the
 // search then dives towards the targets, and its solution is not claimed to be the shortest.
+// It also counts boxes put on targets out of packing order as pushes still to come, since
+// filling a room of targets from its door shuts it.
 class PushSearch {
   public:
     PushSearch(const SolverBoard& board, Optimise optimise, const SolveLimits& limits,
@@ -56,6 +60,7 @@ class PushSearch {
     };
 
     int32_t estimate(const std::vector<int32_t>& boxes);
+    int16_t disorder(const std::vector<int32_t>& boxes) const;
     void expand(int32_t index);
     int32_t child_area_top_left(const StoredPosition& parent, int32_t from, int32_t to,
                                 int direction);
@@ -75,6 +80,7 @@ class PushSearch {
     Assignment assignment;
     FreezeCheck freeze;
     CorralCheck corral;
+    std::optional<PackingOrder> packing;  // only when finding
     ManWalk walk, area;
     std::vector<uint8_t> occupied;
     std::vector<int32_t> boxes, child_boxes, costs;
