@@ -3,8 +3,9 @@
 #include <algorithm>
 
 namespace {
-// How many expansions pass between two looks at the clock.
-constexpr int clock_interval = 256;
+// Squares walked, roughly, between two looks at the clock: an expansion walks the board, so on
+// a large board the clock is read after every few expansions and the time limit still holds.
+constexpr int64_t squares_between_clock_looks = int64_t{1} << 18;
 // How many times the pushes still needed weigh against those made, when finding.
 constexpr int64_t find_weight = 5;
 }  // namespace
@@ -26,7 +27,7 @@ PushSearch::PushSearch(const SolverBoard& board, Optimise optimise, const SolveL
       started(std::chrono::steady_clock::now()),
       store(static_cast<int>(board.start_boxes().size()), board.square_count()),
       occupied(board.square_count(), 0) {
-    if (goal == SearchGoal::find) packing.emplace(board);
+    if (goal == SearchGoal::find_packing) packing.emplace(board);
 }
 
 int32_t PushSearch::estimate(const std::vector<int32_t>& boxes) {
@@ -47,7 +48,7 @@ int16_t PushSearch::disorder(const std::vector<int32_t>& boxes) const {
 void PushSearch::enqueue(int32_t index) {
     const StoredPosition& p = store.at(index);
     const bool by_pushes = optimise == Optimise::pushes;
-    const int64_t weight = search_goal == SearchGoal::find ? find_weight : 1;
+    const int64_t weight = search_goal == SearchGoal::prove ? 1 : find_weight;
     const int64_t first =
         (by_pushes ? p.pushes : p.moves) + weight * (int64_t{p.estimate} + p.disorder);
     const int64_t second = (by_pushes ? p.moves : p.pushes) + int64_t{p.estimate};
@@ -84,6 +85,8 @@ SolveStatus PushSearch::run() {
     bound_ = start.estimate;
     enqueue(store.add(start, boxes.data()));
 
+    const int64_t clock_interval =
+        std::max<int64_t>(1, squares_between_clock_looks / std::max(1, board.square_count()));
     for (int64_t expansions = 0; !open.empty(); ++expansions) {
         if (expansions % clock_interval == 0 && over_limits()) return SolveStatus::unknown;
         const Queued next = open.top();
@@ -111,7 +114,7 @@ void PushSearch::expand(int32_t index) {
     for (int32_t box : boxes) occupied[box] = 1;
     walk.walk(board, occupied, parent.man);
     // Reordering pushes keeps their count but not the walking between them.
-    const bool prune_corrals = optimise == Optimise::pushes || search_goal == SearchGoal::find;
+    const bool prune_corrals = optimise == Optimise::pushes || search_goal != SearchGoal::prove;
     const CorralCheck::Verdict verdict =
         prune_corrals ? corral.judge(board, occupied, walk, boxes) : CorralCheck::Verdict::any;
     if (verdict == CorralCheck::Verdict::dead_end) {
@@ -224,7 +227,7 @@ void PushSearch::offer(StoredPosition child, const std::vector<int32_t>& child_b
         const int32_t added = store.add(child, child_boxes.data());
         if (!child.expanded) enqueue(added);
         // When finding, the first solution met will do.
-        if (search_goal == SearchGoal::find && child.estimate == 0) {
+        if (search_goal != SearchGoal::prove && child.estimate == 0) {
             goal = added;
             found = true;
         }

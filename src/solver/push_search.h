@@ -22,8 +22,9 @@ struct Push {
     int direction;
 };
 
-// What a search is after: the proven optimum, or any solution found quickly.
-enum class SearchGoal { prove, find };
+// What a search is after: the proven optimum, or any solution found quickly, with or without
+// heed to the order in which rooms of targets are best packed.
+enum class SearchGoal { prove, find, find_packing };
 
 // A* over pushes. In push-optimal mode a position is the boxes plus the man's whole walking
 // area (named by its top-left-most square); moves only break ties there. In move-optimal mode
@@ -33,8 +34,9 @@ enum class SearchGoal { prove, find };
 // optimal and no position is ever opened again.
 // To find rather than prove, the estimate weighs several times the pushes made so far: the
 // search then dives towards the targets, and its solution is not claimed to be the shortest.
-// It also counts boxes put on targets out of packing order as pushes still to come, since
-// filling a room of targets from its door shuts it.
+// When packing, it also counts boxes put on targets out of packing order as pushes still to
+// come, since filling a room of targets from its door shuts it; where that order misleads,
+// the plain finding search is the better bet, so callers try both.
 class PushSearch {
   public:
     PushSearch(const SolverBoard& board, Optimise optimise, const SolveLimits& limits,
@@ -80,7 +82,7 @@ class PushSearch {
     Assignment assignment;
     FreezeCheck freeze;
     CorralCheck corral;
-    std::optional<PackingOrder> packing;  // only when finding
+    std::optional<PackingOrder> packing;  // only for SearchGoal::find_packing
     ManWalk walk, area;
     std::vector<uint8_t> occupied;
     std::vector<int32_t> boxes, child_boxes, costs;

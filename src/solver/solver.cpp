@@ -8,8 +8,10 @@
 #include "solver/solution_path.h"
 
 namespace {
-// The share of the time the proving search gets before the finding search takes over.
+// The shares of the time the proving search and then the plain finding search get before the
+// finding search in packing order takes the rest.
 constexpr double proving_share = 0.2;
+constexpr double plain_finding_share = 0.4;
 
 using Clock = std::chrono::steady_clock;
 
@@ -33,7 +35,7 @@ SolveResult search_level(const TLevel& level, const SolverBoard& board, Optimise
     if (!replayed || (goal == SearchGoal::prove && counted != result.bound)) {
         result.status = SolveStatus::invalid;
         result.reason = "the solution found does not replay through the game's rules";
-    } else if (goal == SearchGoal::find) {
+    } else if (goal != SearchGoal::prove) {
         result.status = SolveStatus::found;
     }
     return result;
@@ -69,10 +71,16 @@ SolveResult find_level_solution(const TLevel& level, Optimise optimise, const So
         return proven;
     }
     SolveLimits rest = limits;
-    rest.seconds = std::max(0.0, limits.seconds - seconds_since(started));
+    rest.seconds = limits.seconds * plain_finding_share;
     SolveResult found = search_level(level, board, optimise, rest, SearchGoal::find);
-    found.bound = proven.bound;
     found.positions += proven.positions;
+    if (found.status == SolveStatus::unknown) {
+        rest.seconds = std::max(0.0, limits.seconds - seconds_since(started));
+        const int64_t positions = found.positions;
+        found = search_level(level, board, optimise, rest, SearchGoal::find_packing);
+        found.positions += positions;
+    }
+    found.bound = proven.bound;
     // Only the pushes are proven by the bound; the moves of a push-optimal path are not.
     if (found.status == SolveStatus::found && optimise == Optimise::pushes &&
         found.pushes == found.bound) {
