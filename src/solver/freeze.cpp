@@ -4,8 +4,8 @@
 // some line (the man behind it, room ahead) is let go, and letting one go may free others. What
 // is left holds itself in place for ever: moving any of them would first need another of them
 // moved, or would put a box on a dead square.
-bool FreezeCheck::frozen_off_target(const SolverBoard& board, const SideDeadSquares& side_dead,
-                                    const std::vector<uint8_t>& occupied, int32_t pushed_to) {
+bool FreezeCheck::frozen_off_target(const SolverBoard& board, const std::vector<uint8_t>& occupied,
+                                    int32_t pushed_to) {
     if (group_mark.size() != occupied.size()) {
         group_mark.assign(occupied.size(), 0);
         stamp = 0;
@@ -30,8 +30,7 @@ bool FreezeCheck::frozen_off_target(const SolverBoard& board, const SideDeadSqua
         changed = false;
         for (size_t i = 0; i < group.size(); ++i) {
             const int32_t box = group[i];
-            if (held_along(board, side_dead, box, 0) && held_along(board, side_dead, box, 2))
-                continue;
+            if (held_along(board, box, 0) && held_along(board, box, 2)) continue;
             group_mark[box] = 0;
             group[i] = group.back();
             group.pop_back();
@@ -45,18 +44,13 @@ bool FreezeCheck::frozen_off_target(const SolverBoard& board, const SideDeadSqua
     return false;
 }
 
-// Along the line of `first_direction` and its opposite: can the box be pushed either way? A box
-// pushed to `square` has the man on its side `man_side`.
-bool FreezeCheck::held_along(const SolverBoard& board, const SideDeadSquares& side_dead,
-                             int32_t box, int first_direction) const {
+// Along the line of `first_direction` and its opposite: can the box be pushed either way?
+bool FreezeCheck::held_along(const SolverBoard& board, int32_t box, int first_direction) const {
     const int32_t one_side = board.neighbour(box, first_direction);
     const int32_t other_side = board.neighbour(box, opposite(first_direction));
     const auto no_man = [&](int32_t square) {
         return !board.is_free(square) || group_mark[square] == stamp;
     };
-    const auto no_box = [&](int32_t square, int man_side) {
-        return no_man(square) || side_dead.dead(square, man_side);
-    };
-    return (no_man(one_side) || no_box(other_side, first_direction)) &&
-           (no_man(other_side) || no_box(one_side, opposite(first_direction)));
+    const auto no_box = [&](int32_t square) { return no_man(square) || board.is_dead(square); };
+    return (no_man(one_side) || no_box(other_side)) && (no_man(other_side) || no_box(one_side));
 }

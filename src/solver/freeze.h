@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "solver/board.h"
-#include "solver/side_dead.h"
 
 // Finds boxes that can never move again after a push: boxes held by walls and by each other
 // along both lines. Such a box off a target means the level can no longer be solved.
@@ -13,13 +12,11 @@ class FreezeCheck {
   public:
     // `occupied` marks every box square (after the push). True when the box just pushed to
     // `pushed_to` belongs to a group of frozen boxes of which one is off its target.
-    // A push that would leave the box dead for the man's side counts as no push at all.
-    bool frozen_off_target(const SolverBoard& board, const SideDeadSquares& side_dead,
-                           const std::vector<uint8_t>& occupied, int32_t pushed_to);
+    bool frozen_off_target(const SolverBoard& board, const std::vector<uint8_t>& occupied,
+                           int32_t pushed_to);
 
   private:
-    bool held_along(const SolverBoard& board, const SideDeadSquares& side_dead, int32_t box,
-                    int first_direction) const;
+    bool held_along(const SolverBoard& board, int32_t box, int first_direction) const;
 
     std::vector<int32_t> group;
     std::vector<int32_t> group_mark;  // == stamp while the square's box is still in the group

@@ -21,7 +21,6 @@ bool PushSearch::Later::operator()(const Queued& a, const Queued& b) const {
 PushSearch::PushSearch(const SolverBoard& board, Optimise optimise, const SolveLimits& limits,
                        SearchGoal goal)
     : board(board),
-      side_dead(board),
       optimise(optimise),
       search_goal(goal),
       limits(limits),
@@ -128,12 +127,11 @@ void PushSearch::expand(int32_t index) {
         for (int direction = 0; direction < 4; ++direction) {
             const int32_t behind = board.neighbour(from, opposite(direction));
             const int32_t to = board.neighbour(from, direction);
-            if (!walk.reached(behind) || !board.is_free(to) || occupied[to] ||
-                side_dead.dead(to, opposite(direction)))
+            if (!walk.reached(behind) || !board.is_free(to) || occupied[to] || board.is_dead(to))
                 continue;
             occupied[from] = 0;
             occupied[to] = 1;
-            if (!freeze.frozen_off_target(board, side_dead, occupied, to)) {
+            if (!freeze.frozen_off_target(board, occupied, to)) {
                 child_boxes = boxes;
                 child_boxes[i] = to;
                 std::sort(child_boxes.begin(), child_boxes.end());

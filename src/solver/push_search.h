@@ -14,7 +14,6 @@
 #include "solver/man_walk.h"
 #include "solver/packing_order.h"
 #include "solver/position_store.h"
-#include "solver/side_dead.h"
 #include "solver/solver.h"
 
 // One push of a solution: the square the box stood on and the direction index it went.
@@ -74,7 +73,6 @@ class PushSearch {
     bool over_limits();
 
     const SolverBoard& board;
-    SideDeadSquares side_dead;
     Optimise optimise;
     SearchGoal search_goal;
     SolveLimits limits;
