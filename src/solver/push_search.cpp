@@ -49,9 +49,13 @@ void PushSearch::enqueue(int32_t index) {
     const StoredPosition& p = store.at(index);
     const bool by_pushes = optimise == Optimise::pushes;
     const int64_t weight = search_goal == SearchGoal::prove ? 1 : find_weight;
-    const int64_t first =
-        (by_pushes ? p.pushes : p.moves) + weight * (int64_t{p.estimate} + p.disorder);
-    const int64_t second = (by_pushes ? p.moves : p.pushes) + int64_t{p.estimate};
+    // Kept to 32 bits so that the queue stays small; only absurd boards reach the cap.
+    const auto capped = [](int64_t value) {
+        return static_cast<int32_t>(std::min<int64_t>(value, INT32_MAX));
+    };
+    const int32_t first =
+        capped((by_pushes ? p.pushes : p.moves) + weight * (int64_t{p.estimate} + p.disorder));
+    const int32_t second = capped((by_pushes ? p.moves : p.pushes) + int64_t{p.estimate});
     open.push({first, second, p.estimate, index, p.pushes, p.moves});
 }
 
@@ -95,7 +99,7 @@ SolveStatus PushSearch::run() {
         if (position.expanded || position.pushes != next.pushes || position.moves != next.moves)
             continue;
         if (search_goal == SearchGoal::prove) {
-            bound_ = std::max<int64_t>(bound_, std::min<int64_t>(next.first, INT32_MAX));
+            bound_ = std::max(bound_, next.first);
         }
         if (position.estimate == 0) {
             goal = next.position;

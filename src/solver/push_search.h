@@ -53,8 +53,7 @@ class PushSearch {
 
   private:
     struct Queued {
-        int64_t first, second;
-        int32_t estimate, position;
+        int32_t first, second, estimate, position;
         int32_t pushes, moves;  // the position's counts when queued; stale once they change
     };
     struct Later {
