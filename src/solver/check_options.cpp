@@ -30,6 +30,8 @@ bool parse_check_options(const std::vector<std::string>& arguments, CheckOptions
             options.tsv = true;
         } else if (argument == "--moves") {
             options.optimise = Optimise::moves;
+        } else if (argument == "--find") {
+            options.find = true;
         } else if (argument == "--convert") {
             options.convert = true;
         } else if (argument == "--time") {
@@ -78,6 +80,9 @@ std::string check_usage() {
            "  --memory MB     memory limit per level for stored positions (default 1024)\n"
            "  --moves         fewest moves first, then fewest pushes\n"
            "                  (default: fewest pushes first, then few moves)\n"
+           "  --find          when the optimum is not proven within a fifth of the time, look\n"
+           "                  for any solution in the rest: 'solved' with its counts and the\n"
+           "                  proven least count, as against 'optimal'\n"
            "  --tsv           one tab-separated line per level: file, level, title, result,\n"
            "                  moves, pushes, bound, positions, seconds, solution (for a faulty\n"
            "                  level: the reason)\n"

@@ -10,6 +10,7 @@ struct CheckOptions {
     bool help = false;
     bool tsv = false;
     bool convert = false;  // files are then exactly IN and OUT
+    bool find = false;     // a solution where the optimum cannot be proven
     Optimise optimise = Optimise::pushes;
     SolveLimits limits;
     std::vector<std::string> files;

@@ -16,6 +16,8 @@ const char* result_word(SolveStatus status) {
     switch (status) {
         case SolveStatus::solved:
             return "optimal";
+        case SolveStatus::found:
+            return "solved";
         case SolveStatus::unsolvable:
             return "unsolvable";
         case SolveStatus::unknown:
@@ -36,7 +38,7 @@ std::string without_tabs(std::string text) {
 
 void write_tsv_line(std::ostream& out, const std::string& path, int32_t number,
                     const std::string& title, const SolveResult& result) {
-    const bool solved = result.status == SolveStatus::solved;
+    const bool solved = result.status == SolveStatus::solved || result.status == SolveStatus::found;
     out << without_tabs(path) << '\t' << number << '\t' << without_tabs(title) << '\t'
         << result_word(result.status) << '\t';
     if (solved) out << result.moves;
@@ -56,10 +58,15 @@ void write_line(std::ostream& out, const std::string& path, int32_t number,
     const char* counted = optimise == Optimise::pushes ? "pushes" : "moves";
     switch (result.status) {
         case SolveStatus::solved:
+        case SolveStatus::found:
+            out << result_word(result.status) << ' ';
             if (optimise == Optimise::pushes) {
-                out << "optimal " << result.pushes << " pushes, " << result.moves << " moves";
+                out << result.pushes << " pushes, " << result.moves << " moves";
             } else {
-                out << "optimal " << result.moves << " moves, " << result.pushes << " pushes";
+                out << result.moves << " moves, " << result.pushes << " pushes";
+            }
+            if (result.status == SolveStatus::found) {
+                out << " (at least " << result.bound << ' ' << counted << ')';
             }
             out << ": " << result.path;
             break;
@@ -137,7 +144,11 @@ bool check_level_file(const std::string& path, const CheckOptions& options, std:
         } else {
             title = level->get_title();
             fault = level_layout_fault(*level);
-            if (fault.empty()) result = solve_level(*level, options.optimise, options.limits);
+            if (fault.empty()) {
+                result = options.find
+                             ? find_level_solution(*level, options.optimise, options.limits)
+                             : solve_level(*level, options.optimise, options.limits);
+            }
         }
         if (!fault.empty()) {
             write_fault(out, options.tsv, path, index + 1, title, fault);
@@ -147,7 +158,8 @@ bool check_level_file(const std::string& path, const CheckOptions& options, std:
             write_line(out, path, index + 1, title, result, options.optimise);
         }
         out.flush();
-        all_proven = all_proven && fault.empty() && result.status == SolveStatus::solved;
+        all_proven = all_proven && fault.empty() &&
+                     (result.status == SolveStatus::solved || result.status == SolveStatus::found);
     }
     return all_proven;
 }

@@ -18,6 +18,7 @@ struct StoredPosition {
     int32_t pushed_from = 0;  // the square the box of the last push stood on
     int8_t push_direction = 0;
     bool expanded = false;  // or found to be a dead end
+    int16_t disorder = 0;   // boxes on targets filled out of packing order, when finding
 };
 
 // Every position the search has met, found again by Zobrist hash. A hash match is only taken as

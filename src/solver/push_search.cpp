@@ -6,6 +6,8 @@ namespace {
 // How much work (counted in steps of the estimate and of the man's walks) passes between two
 // looks at the clock: a few milliseconds, however many boxes each position holds.
 constexpr int64_t clock_work = int64_t{1} << 22;
+// How many times the pushes still needed weigh against those made, when finding.
+constexpr int64_t find_weight = 5;
 }  // namespace
 
 // The heap pops the smallest estimated total first; among equals the position closest to the
@@ -16,13 +18,17 @@ bool PushSearch::Later::operator()(const Queued& a, const Queued& b) const {
     return a.second > b.second;
 }
 
-PushSearch::PushSearch(const SolverBoard& board, Optimise optimise, const SolveLimits& limits)
+PushSearch::PushSearch(const SolverBoard& board, Optimise optimise, const SolveLimits& limits,
+                       SearchGoal goal)
     : board(board),
       optimise(optimise),
+      search_goal(goal),
       limits(limits),
       started(std::chrono::steady_clock::now()),
       store(static_cast<int>(board.start_boxes().size()), board.square_count()),
-      occupied(board.square_count(), 0) {}
+      occupied(board.square_count(), 0) {
+    if (goal == SearchGoal::find_packing) packing.emplace(board);
+}
 
 int32_t PushSearch::estimate(const std::vector<int32_t>& boxes) {
     const int n = static_cast<int>(boxes.size());
@@ -36,11 +42,21 @@ int32_t PushSearch::estimate(const std::vector<int32_t>& boxes) {
     return static_cast<int32_t>(assignment.least_cost(costs, n, SolverBoard::unreachable));
 }
 
+int16_t PushSearch::disorder(const std::vector<int32_t>& boxes) const {
+    return static_cast<int16_t>(std::min<int32_t>(packing->out_of_order(boxes), INT16_MAX));
+}
+
 void PushSearch::enqueue(int32_t index) {
     const StoredPosition& p = store.at(index);
     const bool by_pushes = optimise == Optimise::pushes;
-    const int32_t first = (by_pushes ? p.pushes : p.moves) + p.estimate;
-    const int32_t second = (by_pushes ? p.moves : p.pushes) + p.estimate;
+    const int64_t weight = search_goal == SearchGoal::prove ? 1 : find_weight;
+    // Kept to 32 bits so that the queue stays small; only absurd boards reach the cap.
+    const auto capped = [](int64_t value) {
+        return static_cast<int32_t>(std::min<int64_t>(value, INT32_MAX));
+    };
+    const int32_t first =
+        capped((by_pushes ? p.pushes : p.moves) + weight * (int64_t{p.estimate} + p.disorder));
+    const int32_t second = capped((by_pushes ? p.moves : p.pushes) + int64_t{p.estimate});
     open.push({first, second, p.estimate, index, p.pushes, p.moves});
 }
 
@@ -75,6 +91,7 @@ SolveStatus PushSearch::run() {
     for (int32_t box : boxes) start.box_hash ^= store.box_key(box);
     start.hash = start.box_hash ^ store.man_key(start.key_man);
     start.estimate = estimate(boxes);
+    if (packing) start.disorder = disorder(boxes);
     if (start.estimate >= SolverBoard::unreachable) return SolveStatus::unsolvable;
     bound_ = start.estimate;
     enqueue(store.add(start, boxes.data()));
@@ -86,13 +103,16 @@ SolveStatus PushSearch::run() {
         StoredPosition& position = store.at(next.position);
         if (position.expanded || position.pushes != next.pushes || position.moves != next.moves)
             continue;
-        bound_ = std::max(bound_, next.first);
+        if (search_goal == SearchGoal::prove) {
+            bound_ = std::max(bound_, next.first);
+        }
         if (position.estimate == 0) {
             goal = next.position;
             return SolveStatus::solved;
         }
         position.expanded = true;
         expand(next.position);
+        if (found) return SolveStatus::solved;
         if (halted()) return SolveStatus::unknown;
     }
     return SolveStatus::unsolvable;
@@ -104,8 +124,17 @@ void PushSearch::expand(int32_t index) {
     for (int32_t box : boxes) occupied[box] = 1;
     walk.walk(board, occupied, parent.man);
     work += board.square_count();
+    // Reordering pushes keeps their count but not the walking between them.
+    const bool prune_corrals = optimise == Optimise::pushes || search_goal != SearchGoal::prove;
+    const CorralCheck::Verdict verdict =
+        prune_corrals ? corral.judge(board, occupied, walk, boxes) : CorralCheck::Verdict::any;
+    if (verdict == CorralCheck::Verdict::dead_end) {
+        for (int32_t box : boxes) occupied[box] = 0;
+        return;
+    }
     for (size_t i = 0; i < boxes.size() && *stopped_by_ == '\0'; ++i) {
         const int32_t from = boxes[i];
+        if (verdict == CorralCheck::Verdict::only && !corral.allows(from)) continue;
         for (int direction = 0; direction < 4; ++direction) {
             const int32_t behind = board.neighbour(from, opposite(direction));
             const int32_t to = board.neighbour(from, direction);
@@ -205,14 +234,21 @@ void PushSearch::offer(StoredPosition child, const std::vector<int32_t>& child_b
     if (known < 0) {
         if (over_limits()) return;
         child.estimate = estimate(child_boxes);
+        if (packing) child.disorder = disorder(child_boxes);
         child.expanded = child.estimate >= SolverBoard::unreachable;
         const int32_t added = store.add(child, child_boxes.data());
         if (!child.expanded) enqueue(added);
+        // When finding, the first solution met will do.
+        if (search_goal != SearchGoal::prove && child.estimate == 0) {
+            goal = added;
+            found = true;
+        }
         return;
     }
     StoredPosition& old = store.at(known);
     if (old.expanded) return;
     child.estimate = old.estimate;  // the same boxes
+    child.disorder = old.disorder;
     const bool by_pushes = optimise == Optimise::pushes;
     const auto cost = [&](const StoredPosition& p) {
         return by_pushes ? std::make_pair(p.pushes, p.moves) : std::make_pair(p.moves, p.pushes);

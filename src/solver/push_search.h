@@ -3,13 +3,16 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <queue>
 #include <vector>
 
 #include "solver/assignment.h"
 #include "solver/board.h"
+#include "solver/corral.h"
 #include "solver/freeze.h"
 #include "solver/man_walk.h"
+#include "solver/packing_order.h"
 #include "solver/position_store.h"
 #include "solver/solver.h"
 
@@ -19,15 +22,25 @@ struct Push {
     int direction;
 };
 
+// What a search is after: the proven optimum, or any solution found quickly, with or without
+// heed to the order in which rooms of targets are best packed.
+enum class SearchGoal { prove, find, find_packing };
+
 // A* over pushes. In push-optimal mode a position is the boxes plus the man's whole walking
 // area (named by its top-left-most square); moves only break ties there. In move-optimal mode
 // the man's exact square belongs to the position, since where he stands decides the walking.
 // The estimate is a least-cost matching of boxes to targets by lone-box push distances: no
 // push changes it by more than one, so the first time a position is expanded its count is
 // optimal and no position is ever opened again.
+// To find rather than prove, the estimate weighs several times the pushes made so far: the
+// search then dives towards the targets, and its solution is not claimed to be the shortest.
+// When packing, it also counts boxes put on targets out of packing order as pushes still to
+// come, since filling a room of targets from its door shuts it; where that order misleads,
+// the plain finding search is the better bet, so callers try both.
 class PushSearch {
   public:
-    PushSearch(const SolverBoard& board, Optimise optimise, const SolveLimits& limits);
+    PushSearch(const SolverBoard& board, Optimise optimise, const SolveLimits& limits,
+               SearchGoal goal = SearchGoal::prove);
 
     // Searches until the cheapest solution is found, the positions run out, or a limit is hit.
     SolveStatus run();
@@ -48,6 +61,7 @@ class PushSearch {
     };
 
     int32_t estimate(const std::vector<int32_t>& boxes);
+    int16_t disorder(const std::vector<int32_t>& boxes) const;
     void expand(int32_t index);
     int32_t child_area_top_left(const StoredPosition& parent, int32_t from, int32_t to,
                                 int direction);
@@ -61,12 +75,15 @@ class PushSearch {
 
     const SolverBoard& board;
     Optimise optimise;
+    SearchGoal search_goal;
     SolveLimits limits;
     std::chrono::steady_clock::time_point started;
     PositionStore store;
     std::priority_queue<Queued, std::vector<Queued>, Later> open;
     Assignment assignment;
     FreezeCheck freeze;
+    CorralCheck corral;
+    std::optional<PackingOrder> packing;  // only for SearchGoal::find_packing
     ManWalk walk, area;
     std::vector<uint8_t> occupied;
     std::vector<int32_t> boxes, child_boxes, costs;
@@ -74,6 +91,7 @@ class PushSearch {
     // a tiny time limit is kept.
     int64_t work = INT64_MAX / 2;
     int32_t goal = -1;
+    bool found = false;  // a solution was met while finding
     int32_t bound_ = 0;
     const char* stopped_by_ = "";
 };

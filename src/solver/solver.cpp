@@ -1,13 +1,49 @@
 #include "solver/solver.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "solver/board.h"
 #include "solver/push_search.h"
 #include "solver/solution_path.h"
 
+namespace {
+// The shares of the time the proving search and then the plain finding search get before the
+// finding search in packing order takes the rest.
+constexpr double proving_share = 0.2;
+constexpr double plain_finding_share = 0.4;
+
+using Clock = std::chrono::steady_clock;
+
+double seconds_since(Clock::time_point started) {
+    return std::chrono::duration<double>(Clock::now() - started).count();
+}
+
+SolveResult search_level(const TLevel& level, const SolverBoard& board, Optimise optimise,
+                         const SolveLimits& limits, SearchGoal goal) {
+    SolveResult result;
+    PushSearch search(board, optimise, limits, goal);
+    result.status = search.run();
+    result.bound = search.bound();
+    result.positions = search.positions();
+    if (result.status == SolveStatus::unknown) result.reason = search.stopped_by();
+    if (result.status != SolveStatus::solved) return result;
+    result.path = spell_path(board, search.solution());
+    // Nothing is claimed that the game itself has not accepted.
+    const bool replayed = replay_path(level, result.path, result.moves, result.pushes);
+    const int32_t counted = optimise == Optimise::pushes ? result.pushes : result.moves;
+    if (!replayed || (goal == SearchGoal::prove && counted != result.bound)) {
+        result.status = SolveStatus::invalid;
+        result.reason = "the solution found does not replay through the game's rules";
+    } else if (goal != SearchGoal::prove) {
+        result.status = SolveStatus::found;
+    }
+    return result;
+}
+}  // namespace
+
 SolveResult solve_level(const TLevel& level, Optimise optimise, const SolveLimits& limits) {
-    const auto started = std::chrono::steady_clock::now();
+    const auto started = Clock::now();
     SolveResult result;
     SolverBoard board;
     // A huge board's tables alone may pass the memory limit: then nothing is searched.
@@ -20,22 +56,42 @@ SolveResult solve_level(const TLevel& level, Optimise optimise, const SolveLimit
         result.status = SolveStatus::invalid;
         return result;
     }
-    PushSearch search(board, optimise, limits);
-    result.status = search.run();
-    result.bound = search.bound();
-    result.positions = search.positions();
-    if (result.status == SolveStatus::unknown) result.reason = search.stopped_by();
-    if (result.status == SolveStatus::solved) {
-        result.path = spell_path(board, search.solution());
-        // Nothing is claimed that the game itself has not accepted.
-        const bool replayed = replay_path(level, result.path, result.moves, result.pushes);
-        const int32_t counted = optimise == Optimise::pushes ? result.pushes : result.moves;
-        if (!replayed || counted != result.bound) {
-            result.status = SolveStatus::invalid;
-            result.reason = "the solution found does not replay through the game's rules";
-        }
-    }
-    const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - started;
-    result.seconds = spent.count();
+    result = search_level(level, board, optimise, limits, SearchGoal::prove);
+    result.seconds = seconds_since(started);
     return result;
+}
+
+SolveResult find_level_solution(const TLevel& level, Optimise optimise, const SolveLimits& limits) {
+    const auto started = Clock::now();
+    SolveResult proven;
+    SolverBoard board;
+    if (!board.load(level, proven.reason)) {
+        proven.status = SolveStatus::invalid;
+        return proven;
+    }
+    SolveLimits share = limits;
+    share.seconds = limits.seconds * proving_share;
+    proven = search_level(level, board, optimise, share, SearchGoal::prove);
+    if (proven.status != SolveStatus::unknown) {
+        proven.seconds = seconds_since(started);
+        return proven;
+    }
+    SolveLimits rest = limits;
+    rest.seconds = limits.seconds * plain_finding_share;
+    SolveResult found = search_level(level, board, optimise, rest, SearchGoal::find);
+    found.positions += proven.positions;
+    if (found.status == SolveStatus::unknown) {
+        rest.seconds = std::max(0.0, limits.seconds - seconds_since(started));
+        const int64_t positions = found.positions;
+        found = search_level(level, board, optimise, rest, SearchGoal::find_packing);
+        found.positions += positions;
+    }
+    found.bound = proven.bound;
+    // Only the pushes are proven by the bound; the moves of a push-optimal path are not.
+    if (found.status == SolveStatus::found && optimise == Optimise::pushes &&
+        found.pushes == found.bound) {
+        found.status = SolveStatus::solved;
+    }
+    found.seconds = seconds_since(started);
+    return found;
 }

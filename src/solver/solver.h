@@ -16,6 +16,7 @@ struct SolveLimits {
 
 enum class SolveStatus {
     solved,      // the path is optimal and was replayed through the game's rules
+    found,       // the path was replayed through the game's rules; shorter ones may exist
     unsolvable,  // every reachable position was searched
     unknown,     // a limit stopped the search; `bound` is proven
     invalid,     // the level cannot be searched (no board, boxes and targets differ)
@@ -37,3 +38,9 @@ struct SolveResult {
 
 // Proves the optimal solution of a level with A* over pushes.
 SolveResult solve_level(const TLevel& level, Optimise optimise, const SolveLimits& limits);
+
+// Tries to prove the optimum under a small share of the time, as solve_level does; a level
+// that holds out is then searched for any solution, as short as a quick search can make it,
+// in the time left (two searches in turn, which fail on different levels). A solution with as
+// many pushes as the proven bound is reported solved.
+SolveResult find_level_solution(const TLevel& level, Optimise optimise, const SolveLimits& limits);

@@ -69,6 +69,8 @@ TEST(CheckTool, ExitCodeIsZeroOnlyWhenEveryLevelIsProven) {
     EXPECT_EQ(run_checker(folder.file("missing")).exit_code, 1);
     EXPECT_EQ(run_checker(good + " " + folder.file("missing")).exit_code, 1);
     EXPECT_EQ(run_checker("--time 1e-9 " + good).exit_code, 1);  // unknown is not proven
+    EXPECT_EQ(run_checker("--find " + good).exit_code, 0);
+    EXPECT_EQ(run_checker("--find " + lost).exit_code, 1);
     EXPECT_EQ(run_checker("--help").exit_code, 0);
     EXPECT_EQ(run_checker("").exit_code, 2);
     EXPECT_EQ(run_checker("--bogus " + good).exit_code, 2);
@@ -100,6 +102,8 @@ TEST(CheckTool, ReportsEachLevelWithItsVerdict) {
     const CheckerRun plain = run_checker(good);
     EXPECT_NE(plain.output.find("level 2 'Two: optimal 2 pushes, 3 moves: "), std::string::npos)
         << plain.output;
+    // Finding proves first: what is proven in time stays optimal.
+    EXPECT_EQ(run_checker("--find " + good).output, plain.output);
 }
 
 TEST(CheckTool, ConvertWritesAFileTheGameAccepts) {

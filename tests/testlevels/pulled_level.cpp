@@ -66,13 +66,16 @@ void raise_inner_walls(Room& room, std::mt19937& random, int wall_percent) {
     }
 }
 
-// One pull of a random box the man can get to, if any: the man stands next to the box, steps
-// away from it, and the box follows him.
-bool pull_once(Room& room, std::mt19937& random, int32_t& man) {
+// One pull of a random box the man can get to (only of the box on `only`, when that is not
+// -1), if any: the man stands next to the box, steps away from it, and the box follows him.
+// `only` then names the box's new square. A pull that leaves the man less than
+// `min_reach_percent` of the open floor is taken back: he would stay shut in there.
+bool pull_once(Room& room, std::mt19937& random, int32_t& man, int32_t& only,
+               int min_reach_percent) {
     const std::vector<uint8_t> reached = room.reach(man);
     std::vector<std::pair<int32_t, int>> pulls;
     for (int32_t square = 0; square < static_cast<int32_t>(room.wall.size()); ++square) {
-        if (!room.box[square]) continue;
+        if (!room.box[square] || (only >= 0 && square != only)) continue;
         for (int direction = 0; direction < 4; ++direction) {
             const int32_t stand = room.step(square, direction);
             if (!reached[stand] || !room.open(room.step(stand, direction))) continue;
@@ -84,7 +87,19 @@ bool pull_once(Room& room, std::mt19937& random, int32_t& man) {
     const int32_t stand = room.step(box, direction);
     room.box[box] = 0;
     room.box[stand] = 1;
-    man = room.step(stand, direction);
+    const int32_t stepped = room.step(stand, direction);
+    if (min_reach_percent > 0) {
+        const std::vector<uint8_t> after = room.reach(stepped);
+        int64_t reach = 0;
+        for (uint8_t seen : after) reach += seen;
+        if (reach * 100 < static_cast<int64_t>(open_squares(room).size()) * min_reach_percent) {
+            room.box[stand] = 0;
+            room.box[box] = 1;
+            return false;
+        }
+    }
+    man = stepped;
+    only = stand;
     return true;
 }
 }  // namespace
@@ -111,8 +126,13 @@ bool make_pulled_level(uint32_t seed, const PulledLevelShape& shape, TLevel& lev
         floor.erase(floor.begin() + chosen);
     }
     int32_t man = floor[pick(random, static_cast<int32_t>(floor.size()))];
+    int32_t pulled = -1;
+    int run_left = 0;
     for (int pull = 0; pull < shape.pulls; ++pull) {
-        pull_once(room, random, man);
+        if (run_left == 0) pulled = -1;
+        if (!pull_once(room, random, man, pulled, shape.min_reach_percent)) pulled = -1;
+        run_left = pulled < 0 ? 0 : (run_left == 0 ? shape.run : run_left) - 1;
+        if (run_left > 0) continue;
         // A short walk now and then, so that the next pull is not always from the same spot.
         const std::vector<int32_t> walkable = open_squares(room);
         const std::vector<uint8_t> reached = room.reach(man);

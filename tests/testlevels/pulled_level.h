@@ -13,6 +13,8 @@ struct PulledLevelShape {
     int boxes = 4;
     int wall_percent = 15;  // of the inner squares, turned into walls where the room stays whole
     int pulls = 60;         // attempted pulls; some may find no box to pull
+    int run = 1;            // pulls of the same box in a row, which carry boxes farther
+    int min_reach_percent = 0;  // of the open floor the man keeps after each pull
 };
 
 // False when this seed gave a level already solved or a room too small for the boxes; the

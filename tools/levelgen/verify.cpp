@@ -37,6 +37,7 @@ bool prove_level(const TLevel& level, const SolveLimits& limits, std::ostream& o
             out << "UNSOLVABLE";
             break;
         case SolveStatus::unknown:
+        case SolveStatus::found:
             out << "NOT PROVEN";
             break;
         case SolveStatus::invalid:
