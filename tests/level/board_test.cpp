@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "support/board_text.h"
-#include "support/temp_dir.h"
 
 TEST(LevelBoard, CreateGetAndSetStayOnTheBoard) {
     TLevel level;

@@ -7,7 +7,6 @@
 #include <random>
 
 #include "support/board_text.h"
-#include "support/temp_dir.h"
 
 TEST(LevelRules, EveryResultAndWhatItDoes) {
     struct Case {

@@ -7,7 +7,6 @@
 #include <sstream>
 #include <vector>
 
-#include "support/board_text.h"
 #include "support/temp_dir.h"
 
 namespace {

@@ -2,7 +2,6 @@
 
 #include "solver/level_text_convert.h"
 #include "support/board_text.h"
-#include "support/temp_dir.h"
 
 namespace {
 

@@ -5,7 +5,6 @@
 #include <sstream>
 
 #include "support/board_text.h"
-#include "support/temp_dir.h"
 
 namespace {
 

@@ -13,7 +13,6 @@
 #include "level/collection.h"
 #include "score/high_score.h"
 #include "solver/solver.h"
-#include "support/board_text.h"
 #include "support/temp_dir.h"
 
 namespace fs = std::filesystem;

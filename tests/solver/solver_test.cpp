@@ -8,7 +8,6 @@
 #include "level/rules.h"
 #include "reference_search.h"
 #include "support/board_text.h"
-#include "support/temp_dir.h"
 #include "testlevels/pulled_level.h"
 
 namespace {
