@@ -8,9 +8,15 @@ const int32_t column_step[4] = {-1, 1, 0, 0};
 const int32_t row_step[4] = {0, 0, -1, 1};
 }  // namespace
 
-bool SolverBoard::load(const TLevel& level, std::string& error) {
+bool SolverBoard::load(const TLevel& level, std::string& error, int64_t memory_bytes) {
     if (!level.has_grid()) {
         error = "the level has no board";
+        return false;
+    }
+    // Square numbers and push counts stay far inside 32 bits only up to the game's own limit.
+    if (level.get_width() > max_board_side || level.get_height() > max_board_side) {
+        error = "the level is larger than " + std::to_string(max_board_side) + " x " +
+                std::to_string(max_board_side);
         return false;
     }
     width_ = level.get_width();
@@ -40,6 +46,14 @@ bool SolverBoard::load(const TLevel& level, std::string& error) {
     man_start_ = man_column + man_row * width_;
     if (start_boxes_.empty() || start_boxes_.size() != targets_.size()) {
         error = "the numbers of boxes and targets differ";
+        return false;
+    }
+    // One distance per target and square, and the estimate's boxes x targets matrix.
+    const int64_t targets = static_cast<int64_t>(targets_.size());
+    const int64_t table_bytes =
+        (targets * static_cast<int64_t>(count) + targets * targets) * int64_t{sizeof(int32_t)};
+    if (table_bytes > memory_bytes) {
+        error = "memory";
         return false;
     }
     find_neighbours();

@@ -71,4 +71,5 @@ class PushSearch {
     int32_t goal = -1;
     int32_t bound_ = 0;
     const char* stopped_by_ = "";
+    bool moves_overflowed = false;
 };

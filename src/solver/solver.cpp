@@ -10,8 +10,9 @@ SolveResult solve_level(const TLevel& level, Optimise optimise, const SolveLimit
     const auto started = std::chrono::steady_clock::now();
     SolveResult result;
     SolverBoard board;
-    if (!board.load(level, result.reason)) {
-        result.status = SolveStatus::invalid;
+    if (!board.load(level, result.reason, limits.memory_bytes)) {
+        // A board too large for the memory limit is a limit reached, not a fault of the level.
+        result.status = result.reason == "memory" ? SolveStatus::unknown : SolveStatus::invalid;
         return result;
     }
     PushSearch search(board, optimise, limits);
