@@ -12,12 +12,12 @@
 #include "level/collection.h"
 
 // The fuzz targets stop at the first broken promise: libFuzzer keeps the input that did it.
-#define FUZZ_CHECK(condition) \
-    do {                      \
-        if (!(condition)) {   \
+#define FUZZ_CHECK(condition)                                                             \
+    do {                                                                                  \
+        if (!(condition)) {                                                               \
             std::fprintf(stderr, "broken: %s (%s:%d)\n", #condition, __FILE__, __LINE__); \
-            std::abort();     \
-        }                     \
+            std::abort();                                                                 \
+        }                                                                                 \
     } while (false)
 
 // A file of this process's own, replaced by each input; in memory where the system offers it,

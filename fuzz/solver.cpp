@@ -2,11 +2,12 @@
 // solution it claims is played letter by letter through the game's rules: every step and
 // push must be what its letter says, the counts must be the claimed ones, and the level must
 // end solved.
+#include "solver/solver.h"
+
 #include <cctype>
 
 #include "fuzz_support.h"
 #include "level/rules.h"
-#include "solver/solver.h"
 
 namespace {
 
