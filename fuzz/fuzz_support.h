@@ -3,11 +3,13 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "level/collection.h"
 
@@ -22,9 +24,19 @@
 
 // A file of this process's own, replaced by each input; in memory where the system offers it,
 // since the score file's writer syncs every file it writes to the disk.
+// The files are removed when the fuzzer ends normally.
 inline std::string scratch_file(const char* name) {
+    struct Removed {
+        std::vector<std::string> paths;
+        ~Removed() {
+            for (const std::string& path : paths) std::remove(path.c_str());
+        }
+    };
+    static Removed made;
     const char* const directory = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-    return std::string(directory) + "/pushwell-fuzz-" + std::to_string(getpid()) + "-" + name;
+    made.paths.push_back(std::string(directory) + "/pushwell-fuzz-" + std::to_string(getpid()) +
+                         "-" + name);
+    return made.paths.back();
 }
 
 inline void write_file(const std::string& path, const std::string& bytes) {
@@ -41,7 +53,7 @@ inline std::string read_file(const std::string& path) {
 // more than the import itself), and returns what the import returned.
 inline int import_quietly(TLevelCollection& collection, const std::string& text) {
     static std::ostringstream discarded;
-    const std::string path = scratch_file("levels");
+    static const std::string path = scratch_file("levels");
     write_file(path, text);
     std::streambuf* const kept = std::cerr.rdbuf(discarded.rdbuf());
     const int result = import_path(collection, path);
