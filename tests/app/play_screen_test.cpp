@@ -118,6 +118,27 @@ TEST_F(PlayTest, SolvingRecordsTheFirstResultAndAdvancesWrappingAtTheEnd) {
     EXPECT_EQ(game->level_index, 0);
 }
 
+TEST_F(PlayTest, EachRecordedResultIsSavedAtOnceAndNothingBeforeTheResultsWereRead) {
+    const std::string level_line = "<Level nr=\"1\" moves=\"3\" pushes=\"2\" />";
+    tap(SDLK_RIGHT, 3);
+    play_until_q();
+    EXPECT_NE(file_text("scores.xml").find(level_line), std::string::npos) << "before the end";
+
+    // A second game whose start-up fails before reading the results leaves the file alone.
+    const std::string saved = file_text("scores.xml");
+    std::filesystem::rename("levels", "kept");
+    {
+        TGame failed;
+        failed.screen = game->screen;
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(failed.init(), -11);
+        testing::internal::GetCapturedStderr();
+        failed.big_font.close();
+        failed.small_font.close();
+    }
+    EXPECT_EQ(file_text("scores.xml"), saved);
+}
+
 TEST_F(PlayTest, OnlyAResultNoWorseInBothCountsReplacesTheBest) {
     use_collection("counts");
     game->high_score.set_score("counts", 1, TScore{15, 4});
