@@ -39,7 +39,7 @@ run FAKE_EXIT=7
 [ "$code" = 7 ] || fail "exit code $code, not 7 ($err)"
 [ "$(cat "$tmp/cwd")" = "$(realpath "$user")" ] || fail "game ran in $(cat "$tmp/cwd")"
 [ "$(readlink "$user/gfx")" = "$(realpath "$data")/gfx" ] || fail "gfx: $(ls -l "$user")"
-[ "$(cat "$tmp/levels" | tr '\n' ' ')" = "Cellars default " ] || fail "levels: $(cat "$tmp/levels")"
+[ "$(tr '\n' ' ' <"$tmp/levels")" = "Cellars default " ] || fail "levels: $(cat "$tmp/levels")"
 [ "$(cat "$user/levels/Cellars")" = shipped ] || fail "Cellars is not the shipped one"
 run
 [ "$code" = 0 ] || fail "second start: exit code $code ($err)"
@@ -58,7 +58,7 @@ echo shipped >"$data/levels/Foundry"
 rm "$data/levels/Cellars"
 run
 [ "$code" = 0 ] || fail "after an update: exit code $code ($err)"
-[ "$(cat "$tmp/levels" | tr '\n' ' ')" = "Foundry Linked Mine default " ] ||
+[ "$(tr '\n' ' ' <"$tmp/levels")" = "Foundry Linked Mine default " ] ||
     fail "levels after an update: $(cat "$tmp/levels")"
 cp -r "$data" "$tmp/other-data"
 run PUSHWELL_DATA_DIR="$tmp/other-data"
