@@ -32,9 +32,9 @@ std::vector<uint8_t> draw_icon(int size) {
                     const float v = (y + (sy + 0.5f) / samples) * pixel;
                     if (rounded_box_distance(u, v, 0.5f, 0.5f, 0.5f, 0.5f, 0.18f) > 0) continue;
                     // The tile is drawn a little larger than the square so the box fills it.
-                    const Rgb colour = tile_picture(static_cast<int>(Cell::box),
-                                                    (u - 0.5f) * 0.92f + 0.5f,
-                                                    (v - 0.5f) * 0.92f + 0.5f, pixel);
+                    const Rgb colour =
+                        tile_picture(static_cast<int>(Cell::box), (u - 0.5f) * 0.92f + 0.5f,
+                                     (v - 0.5f) * 0.92f + 0.5f, pixel);
                     sum.r += colour.r;
                     sum.g += colour.g;
                     sum.b += colour.b;
@@ -67,7 +67,8 @@ int main(int argc, char** argv) {
         const std::string folder = std::string(argv[1]) + "/" + name;
         const std::string path = folder + "/apps/pushwell.png";
         if (!make_directory(argv[1]) || !make_directory(folder) ||
-            !make_directory(folder + "/apps") || !write_png_rgba(draw_icon(size), size, size, path)) {
+            !make_directory(folder + "/apps") ||
+            !write_png_rgba(draw_icon(size), size, size, path)) {
             std::fprintf(stderr, "pushwell-icons: cannot write %s\n", path.c_str());
             return 1;
         }

@@ -1,9 +1,13 @@
 #include "png.h"
 
+#include <algorithm>
 #include <fstream>
 
-uint32_t png_crc32(const uint8_t* data, size_t size, uint32_t crc) {
-    crc = ~crc;
+namespace {
+
+// The checksums of PNG chunks (CRC-32) and of zlib streams (Adler-32).
+uint32_t png_crc32(const uint8_t* data, size_t size) {
+    uint32_t crc = ~0u;
     for (size_t i = 0; i < size; ++i) {
         crc ^= data[i];
         for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
@@ -11,16 +15,14 @@ uint32_t png_crc32(const uint8_t* data, size_t size, uint32_t crc) {
     return ~crc;
 }
 
-uint32_t zlib_adler32(const uint8_t* data, size_t size, uint32_t adler) {
-    uint32_t a = adler & 0xffff, b = adler >> 16;
+uint32_t zlib_adler32(const uint8_t* data, size_t size) {
+    uint32_t a = 1, b = 0;
     for (size_t i = 0; i < size; ++i) {
         a = (a + data[i]) % 65521;
         b = (b + a) % 65521;
     }
     return (b << 16) | a;
 }
-
-namespace {
 
 void put_be32(std::vector<uint8_t>& out, uint32_t value) {
     for (int shift = 24; shift >= 0; shift -= 8) out.push_back((value >> shift) & 0xff);

@@ -9,7 +9,3 @@
 // blocks, so no compression library is needed: icons stay small enough either way.
 bool write_png_rgba(const std::vector<uint8_t>& rgba, int width, int height,
                     const std::string& path);
-
-// The checksums PNG and zlib streams carry, exposed for the tests.
-uint32_t png_crc32(const uint8_t* data, size_t size, uint32_t crc = 0);
-uint32_t zlib_adler32(const uint8_t* data, size_t size, uint32_t adler = 1);
