@@ -10,7 +10,9 @@ mkdir -p "$shots"
 
 xvfb_pid=
 game_pid=
-trap '[ -z "$game_pid" ] || kill "$game_pid"; [ -z "$xvfb_pid" ] || kill "$xvfb_pid"
+# A game that has already ended must not keep the server alive: a failed kill ends the trap.
+trap '[ -z "$game_pid" ] || kill "$game_pid" 2>/dev/null || true
+      [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true
       rm -rf "$work"' EXIT
 # The server picks a free display itself and writes its number once it is ready.
 Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
@@ -22,7 +24,8 @@ unset SDL_VIDEODRIVER
 
 (cd "$work" && exec "$game_binary" >out 2>err) &
 game_pid=$!
-timeout 20 xdotool search --sync --name '^Pushwell$' >/dev/null || fail "no game window"
+timeout 20 xdotool search --sync --name '^Pushwell$' >/dev/null ||
+    fail "no game window; the game said: $(cat "$work/out" "$work/err")"
 sleep 1
 xdotool mousemove 400 300  # no window manager: keys go to the window under the pointer
 
