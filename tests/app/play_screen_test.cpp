@@ -208,7 +208,7 @@ TEST_F(PlayTest, WindowThatCannotBeReopenedEndsWith41AndKeepsTheResults) {
     game->high_score.set_score("default", 1, TScore{3, 2});
     EXPECT_EXIT(
         {
-            std::freopen("stdout.txt", "w", stdout);
+            if (!std::freopen("stdout.txt", "w", stdout)) std::exit(2);
             push_event(SDL_VIDEORESIZE, -5, -5);  // a size the library refuses
             game->title_menu();
         },

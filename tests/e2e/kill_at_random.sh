@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # kill -9 at random moments of a long session of levels solved one after the other never
 # leaves a damaged scores.xml: each time it is either not there yet or complete, and it never
-# loses a result it held before. Usage: kill_at_random.sh <game binary> <repository root> [runs]
+# loses a result it held before. Usage: kill_at_random.sh <game binary> <data directory> [runs]
 set -euo pipefail
 source "$(dirname "$0")/game_dir.sh"
 source "$(dirname "$0")/x_server.sh"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Results are saved as they are made: a level solved in a real window is in scores.xml after
 # the game is killed with SIGKILL, and after the X server under it goes away.
-# Usage: killed_game.sh <game binary> <repository root>
+# Usage: killed_game.sh <game binary> <data directory>
 set -euo pipefail
 source "$(dirname "$0")/game_dir.sh"
 source "$(dirname "$0")/x_server.sh"

@@ -2,7 +2,7 @@
 # The game in a real window on a private X server, played by synthetic key presses: the title
 # menu, the collection chooser, the help page, one level played to its end, and Quit. Checks the
 # exit code and scores.xml byte for byte, and leaves a screenshot of every screen in
-# <build dir>/screens/. Usage: play_in_window.sh <game binary> <repository root> <build dir>
+# <build dir>/screens/. Usage: play_in_window.sh <game binary> <data directory> <build dir>
 set -euo pipefail
 source "$(dirname "$0")/game_dir.sh"
 source "$(dirname "$0")/x_server.sh"

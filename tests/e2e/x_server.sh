@@ -21,7 +21,8 @@ start_game() {
     for _ in $(seq 50); do xdotool search --name '^Pushwell$' >/dev/null || break; sleep 0.1; done
     (cd "$work" && exec "$game_binary" >out 2>err) &
     game_pid=$!
-    timeout 20 xdotool search --sync --name '^Pushwell$' >/dev/null || fail "no game window"
+    timeout 20 xdotool search --sync --name '^Pushwell$' >/dev/null ||
+        fail "no game window; the game said: $(cat "$work/out" "$work/err")"
     # No window manager: keys go to the window under the pointer.
     xdotool mousemove 400 300
 }

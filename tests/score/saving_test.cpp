@@ -59,7 +59,7 @@ TEST(ScoreFileWriting, KeepsPermissionsAndLinksOfTheReplacedFile) {
     ScratchDir dir;
     dir.write("real.xml", "old");
     chmod(dir.at("real.xml").c_str(), 0640);
-    symlink("real.xml", dir.at("scores.xml").c_str());
+    ASSERT_EQ(symlink("real.xml", dir.at("scores.xml").c_str()), 0);
     EXPECT_EQ(THighScore().write_to_file(dir.at("scores.xml")), 1);
     EXPECT_TRUE(std::filesystem::is_symlink(dir.at("scores.xml")));
     EXPECT_EQ(dir.read("real.xml"), empty_file_text);
