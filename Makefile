@@ -1,9 +1,13 @@
 # Friendly front door over CMake. `make run` plays, `make check` runs every test.
+# On a bare machine run scripts/install-deps.sh first (see the README): it installs make itself.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
+# `make install` puts the game under $(DESTDIR)$(PREFIX): games/, lib/games/pushwell/, share/.
+PREFIX ?= /usr/local
+DESTDIR ?=
 
-.PHONY: all deps build run check check-sanitize bench format clean
+.PHONY: all deps build run check check-sanitize bench install package format clean
 
 all: build
 
@@ -14,9 +18,11 @@ build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
 
+# Plays through the same launcher as the installed game, with the build tree's data and binary:
+# results and your own collections live in ~/.local/share/pushwell either way.
 run: build
-	@if [ -x $(BUILD)/pushwell ]; then ./$(BUILD)/pushwell; \
-	else echo "The game itself is not built yet: what there is was built in $(BUILD)/."; fi
+	@PUSHWELL_DATA_DIR="$(abspath $(BUILD))/data" PUSHWELL_BINARY="$(abspath $(BUILD))/pushwell" \
+	  sh $(BUILD)/dist/pushwell
 
 check: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -31,6 +37,14 @@ check-sanitize: deps
 
 bench: build
 	@for b in $(BUILD)/bench-*; do [ -x "$$b" ] && "$$b"; done
+
+# The launcher is written at install time with the paths of $(PREFIX).
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix "$(PREFIX)"
+
+# A Debian package, pushwell_VERSION_ARCH.deb in $(BUILD)/, always laid out under /usr.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -41,7 +41,7 @@ TGame::TGame() {
 }
 
 TGame::~TGame() {
-    save_score_file(high_score, score_file_name, score_file_state);
+    save_results();
     collection = nullptr;
     collections.clear();
     spare_collection.reset();
@@ -66,6 +66,7 @@ int TGame::init() {
 
     background = load_image("gfx/back.bmp");
     score_file_state = load_score_file(high_score, score_file_name);
+    results_read = true;
     return 0;
 }
 
@@ -96,6 +97,14 @@ void TGame::flip() {
     SDL_Flip(screen);
 }
 
+void TGame::save_results() {
+    if (!results_read) return;
+    // An unreadable file found at start-up is kept aside by the first save; after that the
+    // file holds our own results.
+    if (save_score_file(high_score, score_file_name, score_file_state))
+        score_file_state = ScoreFileState::loaded;
+}
+
 bool TGame::set_video_mode(int width, int height, int bpp) {
     SDL_Surface* opened = SDL_SetVideoMode(width, height, bpp, video_flags);
     if (!opened) return false;
@@ -108,7 +117,7 @@ void TGame::reopen_window(int width, int height) {
     std::printf("SDL error: %s\n", SDL_GetError());
     std::fflush(stdout);
     // The window is gone but the results of this run are not: keep them.
-    save_score_file(high_score, score_file_name, score_file_state);
+    save_results();
     std::exit(41);
 }
 

@@ -32,7 +32,8 @@ class TGame {
     TGame();
     TGame(const TGame&) = delete;
     TGame& operator=(const TGame&) = delete;
-    // Writes the results to the score file and releases everything the game holds.
+    // Writes the results to the score file (when start-up read them) and releases everything
+    // the game holds.
     ~TGame();
 
     // Loads the collections, the skins, the background and the results. 0, or -11 when no
@@ -42,6 +43,11 @@ class TGame {
     // no such level (nothing changes) or when even the smallest tiles do not fit the window.
     int select_level(int index);
     void flip();
+    // Writes the results to the score file at once, atomically, so that no later end of the
+    // process (a kill, a lost display) can lose them. Nothing is written before start-up has
+    // read the file: that would replace it by an empty one. A failure prints its line and the
+    // game goes on.
+    void save_results();
 
     // Opens the window at the given size and depth (0: the display's own) with video_flags;
     // false when the library refuses.
@@ -98,6 +104,7 @@ class TGame {
 
     // What start-up found in the score file: an unreadable file is kept, not overwritten.
     ScoreFileState score_file_state = ScoreFileState::missing;
+    bool results_read = false;
     // The object the last scanned file would have been read into. When no collection was found
     // it stays current (with no levels) until the end, so that `collection` is never null.
     std::unique_ptr<TLevelCollection> spare_collection;

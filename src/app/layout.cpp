@@ -24,7 +24,8 @@ ChooserLayout chooser_layout(int width, int height, int title_height, int status
     const int play_height = height - title_height - status_height;
     layout.rows = (play_height - chooser_heading_band) / list_row_pitch;
     if (layout.rows <= 0) layout.rows = 1;
-    layout.columns = entries / layout.rows + (entries % layout.rows != 0 ? 1 : 0);
+    // No entries still make one (empty) column, so that nothing is divided by zero.
+    layout.columns = std::max(entries / layout.rows + (entries % layout.rows != 0 ? 1 : 0), 1);
     layout.column_width = std::min((width - 2 * side_margin) / layout.columns, width / 3);
     layout.left = std::max((width - layout.column_width * layout.columns) / 2, side_margin);
     layout.top = std::max((play_height - layout.rows * list_row_pitch - chooser_heading_band) / 2 +

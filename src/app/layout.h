@@ -21,7 +21,6 @@ struct ChooserLayout {
     int top = 0;   // top of the first row
 };
 
-// Needs at least one entry.
 ChooserLayout chooser_layout(int width, int height, int title_height, int status_height,
                              int entries);
 // Top-left corner of entry `index`: names run down a column, then on to the next column.

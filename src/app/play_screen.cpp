@@ -107,6 +107,7 @@ int TGame::play() {
                 if (is_new_best(best, moves, pushes)) {
                     best = TScore{moves, pushes};
                     high_score.set_score(collection->get_name(), level.get_number(), best);
+                    save_results();
                 }
                 SDL_Delay(solved_pause_ms);
                 if (select_level(level_index + 1) != 0) select_level(0);

@@ -27,18 +27,23 @@ int TSkin::load(int tile_width, int tile_height, int depth, const char* path) {
     height = tile_height;
     SDL_Surface* bitmap = load_image(path);
     if (bitmap == nullptr) return -1;
+    bool complete = true;
     for (int slot = 0; slot < slot_count; ++slot) {
         // A skin loaded twice must not leak the tiles of the first load.
         SDL_FreeSurface(tiles[slot]);
         tiles[slot] = SDL_CreateRGBSurface(0, width, height, depth, 0, 0, 0, 0);
-        if (tiles[slot] == nullptr) continue;
+        // A skin without all its tiles would draw boards with squares missing.
+        if (tiles[slot] == nullptr) {
+            complete = false;
+            continue;
+        }
         SDL_Rect source{static_cast<Sint16>(slot_column(slot) * width),
                         static_cast<Sint16>(slot_row(slot) * height), static_cast<Uint16>(width),
                         static_cast<Uint16>(height)};
         SDL_BlitSurface(bitmap, &source, tiles[slot], nullptr);
     }
     SDL_FreeSurface(bitmap);
-    return 0;
+    return complete ? 0 : -1;
 }
 
 int TSkin::draw_tile(int code, SDL_Surface* target, int x, int y) const {

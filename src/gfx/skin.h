@@ -16,7 +16,7 @@ class TSkin {
     TSkin& operator=(const TSkin&) = delete;
     ~TSkin();
 
-    // 0, or -1 when the bitmap cannot be loaded.
+    // 0, or -1 when the bitmap cannot be loaded or a tile cannot be made.
     int load(int tile_width, int tile_height, int depth, const char* path);
     // 0 when a tile was drawn; -1 for code 0 or any code outside 1 to 10.
     int draw_tile(int code, SDL_Surface* target, int x, int y) const;

@@ -110,11 +110,44 @@ void report(const std::string& file_name, const TLevel& level, const std::string
               << std::flush;
 }
 
+// The rows of one level's map as they are read. Rows past the largest board are counted but
+// not kept: such a level is refused whole, so only its size matters.
+struct MapRows {
+    std::vector<std::string_view> rows;
+    size_t width = 0;
+    size_t height = 0;
+
+    void start(std::string_view line) {
+        rows.clear();
+        width = 0;
+        height = 0;
+        add(line);
+    }
+    void add(std::string_view line) {
+        ++height;
+        width = std::max(width, line.size());
+        if (height <= static_cast<size_t>(max_board_side)) rows.push_back(line);
+    }
+    bool too_large() const {
+        return width > static_cast<size_t>(max_board_side) ||
+               height > static_cast<size_t>(max_board_side);
+    }
+};
+
 // Checks the rows read for one level, reports its faults and fills its board. Returns the
 // number of faults found. `codes` is room for one row of cells, kept between levels.
-int build_level(TLevel& level, const std::vector<std::string_view>& rows, int32_t width,
-                const std::string& file_name, std::vector<Cell>& codes) {
-    const int32_t height = static_cast<int32_t>(rows.size());
+int build_level(TLevel& level, const MapRows& map, const std::string& file_name,
+                std::vector<Cell>& codes) {
+    // One long line must not make the game ask for gigabytes: the board is never made.
+    if (map.too_large()) {
+        report(file_name, level,
+               "level is larger than " + std::to_string(max_board_side) + " x " +
+                   std::to_string(max_board_side));
+        return 1;
+    }
+    const std::vector<std::string_view>& rows = map.rows;
+    const int32_t width = static_cast<int32_t>(map.width);
+    const int32_t height = static_cast<int32_t>(map.height);
     // Too small a board cannot be made; the level stays without one and is never played.
     if (level.create(width, height) != 0) {
         report(file_name, level, "level is smaller than 3 x 3");
@@ -174,6 +207,13 @@ int build_level(TLevel& level, const std::vector<std::string_view>& rows, int32_
         ++errors;
     }
     level.mark_outside();
+    // A gap in the wall lets the outside reach the man: he could step out but never be
+    // brought back by undo, so such a level cannot be played.
+    if (men == 1 &&
+        level.get_cell(level.get_start_column(), level.get_start_row()) == Cell::outside) {
+        report(file_name, level, "the man is outside the walls");
+        ++errors;
+    }
     return errors;
 }
 
@@ -194,13 +234,11 @@ int TLevelCollection::import(const std::string& directory, const std::string& fi
     int32_t level_count = 0;
     int errors = 0;
     std::unique_ptr<TLevel> level;
-    std::vector<std::string_view> rows;
+    MapRows map;
     std::vector<Cell> row_codes;  // one row's cells, reused from level to level
-    int32_t width = 0;
     auto finish_level = [&]() {
-        errors += build_level(*level, rows, width, name, row_codes);
+        errors += build_level(*level, map, name, row_codes);
         levels.push_back(std::move(level));
-        rows.clear();
     };
 
     LineReader reader(contents);
@@ -219,8 +257,7 @@ int TLevelCollection::import(const std::string& directory, const std::string& fi
                 break;
             case State::after_header:
                 if (line.empty()) break;
-                rows.assign(1, line);
-                width = static_cast<int32_t>(line.size());
+                map.start(line);
                 state = State::in_map;
                 break;
             case State::in_map:
@@ -228,8 +265,7 @@ int TLevelCollection::import(const std::string& directory, const std::string& fi
                     finish_level();
                     state = State::between_levels;
                 } else {
-                    rows.push_back(line);
-                    width = std::max(width, static_cast<int32_t>(line.size()));
+                    map.add(line);
                 }
                 break;
         }

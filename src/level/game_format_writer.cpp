@@ -2,10 +2,38 @@
 
 #include <algorithm>
 
+#include "level/level.h"
+
 namespace {
 
 std::string counted(int count, const char* one, const char* more) {
     return std::to_string(count) + " " + (count == 1 ? one : more);
+}
+
+// The game fills the floor open to the board's edge with outside; a man standing on floor the
+// fill reaches is outside the walls, and the game refuses the level. The rows are valid here.
+bool man_outside(const std::vector<std::string>& rows, size_t width) {
+    TLevel level;
+    if (level.create(static_cast<int32_t>(width), static_cast<int32_t>(rows.size())) != 0)
+        return false;
+    int32_t man_column = -1, man_row = -1;
+    for (size_t r = 0; r < rows.size(); ++r) {
+        for (size_t c = 0; c < rows[r].size(); ++c) {
+            const char piece = rows[r][c];
+            const Cell cell = piece == '#'                   ? Cell::wall
+                              : piece == ' ' || piece == '@' ? Cell::floor
+                              : piece == '$'                 ? Cell::box
+                              : piece == '*'                 ? Cell::box_on_target
+                                                             : Cell::target;
+            level.set_cell(static_cast<int32_t>(c), static_cast<int32_t>(r), cell);
+            if (piece == '@' || piece == '+') {
+                man_column = static_cast<int32_t>(c);
+                man_row = static_cast<int32_t>(r);
+            }
+        }
+    }
+    level.mark_outside();
+    return level.get_cell(man_column, man_row) == Cell::outside;
 }
 
 }  // namespace
@@ -38,6 +66,7 @@ std::string game_refusal(const std::vector<std::string>& rows) {
     if (boxes != targets)
         return counted(boxes, "box", "boxes") + " but " + counted(targets, "target", "targets");
     if (boxes == 0) return "there are no boxes";
+    if (man_outside(rows, width)) return "the man is outside the walls";
     return {};
 }
 

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "file/atomic_file.h"
+#include "score/score_text.h"
 #include "score/xml_name.h"
 #include "score/xml_printer.h"
 
@@ -28,12 +29,15 @@ void THighScore::set_score(const std::string& collection, int32_t level, const T
 }
 
 int THighScore::read_from_file(const std::string& file_name) {
-    // The parser sizes its buffer by the file's length, which a directory reports as huge:
-    // only a regular file is handed to it.
+    // Read by us and checked before the parser sees it: a damaged file must not make the
+    // parser read past its buffer or recurse without end. Only a regular file is read: a pipe
+    // of that name would keep the game waiting.
     struct stat status;
     if (stat(file_name.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return 0;
-    TiXmlDocument document(file_name);
-    if (!document.LoadFile(TIXML_ENCODING_UTF8)) return 0;
+    std::string text;
+    if (!read_score_text(file_name, text)) return 0;
+    TiXmlDocument document;
+    if (!parse_score_text(document, &text[0], text.size() - score_text_padding)) return 0;
 
     // Collected apart and entered only at the end, so that the store stays as it was should
     // the file turn out unusable.

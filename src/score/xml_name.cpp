@@ -2,40 +2,12 @@
 
 #include <cstdio>
 
+#include "score/utf8.h"
+
 namespace {
 
 bool is_continuation(unsigned char byte) {
     return byte >= 0x80 && byte <= 0xBF;
-}
-
-// Length of the well-formed UTF-8 sequence that starts at `at`, or 0 when the byte there does
-// not start one. Overlong forms, surrogates and code points past U+10FFFF are not well-formed.
-size_t utf8_sequence_length(const std::string& text, size_t at) {
-    const auto byte = [&](size_t i) {
-        return at + i < text.size() ? static_cast<unsigned char>(text[at + i]) : 0;
-    };
-    const unsigned char lead = byte(0);
-    if (lead < 0x80) return 1;
-    size_t length = 0;
-    unsigned char second_low = 0x80, second_high = 0xBF;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0) second_low = 0xA0;
-        if (lead == 0xED) second_high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0) second_low = 0x90;
-        if (lead == 0xF4) second_high = 0x8F;
-    } else {
-        return 0;
-    }
-    if (byte(1) < second_low || byte(1) > second_high) return 0;
-    for (size_t i = 2; i < length; ++i) {
-        if (!is_continuation(byte(i))) return 0;
-    }
-    return length;
 }
 
 void append_reference(std::string& out, unsigned code_point) {
@@ -52,7 +24,7 @@ std::string escape_attribute_value(const std::string& value) {
     std::string out;
     for (size_t at = 0; at < value.size();) {
         const unsigned char c = static_cast<unsigned char>(value[at]);
-        const size_t length = c == 0 ? 0 : utf8_sequence_length(value, at);
+        const size_t length = c == 0 ? 0 : utf8_sequence_length(value.data(), value.size(), at);
         if (length == 0) {
             append_reference(out, escaped_byte_base + c);
             ++at;

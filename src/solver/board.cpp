@@ -8,13 +8,14 @@ const int32_t column_step[4] = {-1, 1, 0, 0};
 const int32_t row_step[4] = {0, 0, -1, 1};
 }  // namespace
 
-bool SolverBoard::load(const TLevel& level, std::string& error) {
+bool SolverBoard::load(const TLevel& level, std::string& error, int64_t memory_bytes) {
     if (!level.has_grid()) {
         error = "the level has no board";
         return false;
     }
+    // Square numbers and push counts stay far inside 32 bits only up to the game's own limit.
     if (level.get_width() > max_board_side || level.get_height() > max_board_side) {
-        error = "the board is larger than " + std::to_string(max_board_side) + " x " +
+        error = "the level is larger than " + std::to_string(max_board_side) + " x " +
                 std::to_string(max_board_side);
         return false;
     }
@@ -45,6 +46,14 @@ bool SolverBoard::load(const TLevel& level, std::string& error) {
     man_start_ = man_column + man_row * width_;
     if (start_boxes_.empty() || start_boxes_.size() != targets_.size()) {
         error = "the numbers of boxes and targets differ";
+        return false;
+    }
+    // One distance per target and square, and the estimate's boxes x targets matrix.
+    const int64_t targets = static_cast<int64_t>(targets_.size());
+    const int64_t table_bytes =
+        (targets * static_cast<int64_t>(count) + targets * targets) * int64_t{sizeof(int32_t)};
+    if (table_bytes > memory_bytes) {
+        error = "memory";
         return false;
     }
     find_neighbours();
@@ -99,18 +108,6 @@ void SolverBoard::measure_push_distances() {
 }
 
 // Per square: the push distance to every target, four neighbours and three flags.
-int64_t SolverBoard::memory_needed(const TLevel& level) {
-    int64_t targets = 0;
-    for (int32_t row = 0; row < level.get_height(); ++row) {
-        for (int32_t column = 0; column < level.get_width(); ++column) {
-            const Cell cell = level.get_cell(column, row);
-            targets += cell == Cell::target || cell == Cell::box_on_target;
-        }
-    }
-    const int64_t squares = int64_t{level.get_width()} * level.get_height();
-    return squares * (targets * 4 + 4 * 4 + 3);
-}
-
 int64_t SolverBoard::memory_bytes() const {
     return static_cast<int64_t>(free_.size()) *
            (static_cast<int64_t>(targets_.size()) * 4 + 4 * 4 + 3);

@@ -16,11 +16,11 @@ class SolverBoard {
     static constexpr int32_t unreachable = INT32_MAX / 4;
 
     // Reads the board, the boxes and the man's start square. False, with the reason in
-    // `error`, for a level the game would not accept (no board, or boxes and targets differ).
-    bool load(const TLevel& level, std::string& error);
+    // `error`, for a level the game would not accept (no board, larger than the game takes, or
+    // boxes and targets differ); also false, with the reason "memory", when the distance tables
+    // alone would take more than `memory_bytes`.
+    bool load(const TLevel& level, std::string& error, int64_t memory_bytes = INT64_MAX);
 
-    // The memory the tables of a level's board take once loaded, known before loading it.
-    static int64_t memory_needed(const TLevel& level);
     int64_t memory_bytes() const;
 
     int32_t width() const { return width_; }

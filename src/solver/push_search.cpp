@@ -8,6 +8,9 @@ namespace {
 constexpr int64_t clock_work = int64_t{1} << 22;
 // How many times the pushes still needed weigh against those made, when finding.
 constexpr int64_t find_weight = 5;
+// Moves of a line of play beyond this are not searched; with an estimate added the count stays
+// inside 32 bits.
+constexpr int64_t max_moves = INT32_MAX / 2;
 }  // namespace
 
 // The heap pops the smallest estimated total first; among equals the position closest to the
@@ -39,7 +42,10 @@ int32_t PushSearch::estimate(const std::vector<int32_t>& boxes) {
             costs[static_cast<size_t>(b) * n + t] = board.push_distance(t, boxes[b]);
         }
     }
-    return static_cast<int32_t>(assignment.least_cost(costs, n, SolverBoard::unreachable));
+    // On the largest boards the pushes of all boxes may add up past 32 bits; any total that
+    // large is as far beyond search as a dead end.
+    const int64_t total = assignment.least_cost(costs, n, SolverBoard::unreachable);
+    return static_cast<int32_t>(std::min<int64_t>(total, SolverBoard::unreachable));
 }
 
 int16_t PushSearch::disorder(const std::vector<int32_t>& boxes) const {
@@ -115,6 +121,10 @@ SolveStatus PushSearch::run() {
         if (found) return SolveStatus::solved;
         if (halted()) return SolveStatus::unknown;
     }
+    if (moves_overflowed) {
+        stopped_by_ = "move count";
+        return SolveStatus::unknown;
+    }
     return SolveStatus::unsolvable;
 }
 
@@ -153,12 +163,16 @@ void PushSearch::expand(int32_t index) {
                                     ? child_area_top_left(parent, from, to, direction)
                                     : from;
                 child.pushes = parent.pushes + 1;
-                child.moves = parent.moves + walk.distance(behind) + 1;
+                // Long walks on the largest boards could carry the moves past 32 bits; such a
+                // line is left unsearched, and the search cannot then call the level unsolvable.
+                const int64_t moves = int64_t{parent.moves} + walk.distance(behind) + 1;
+                moves_overflowed = moves_overflowed || moves > max_moves;
+                child.moves = static_cast<int32_t>(std::min<int64_t>(moves, max_moves));
                 child.pushed_from = from;
                 child.push_direction = static_cast<int8_t>(direction);
                 child.box_hash = parent.box_hash ^ store.box_key(from) ^ store.box_key(to);
                 child.hash = child.box_hash ^ store.man_key(child.key_man);
-                offer(child, child_boxes);
+                if (moves <= max_moves) offer(child, child_boxes);
             }
             occupied[to] = 0;
             occupied[from] = 1;

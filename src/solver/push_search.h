@@ -94,4 +94,5 @@ class PushSearch {
     bool found = false;  // a solution was met while finding
     int32_t bound_ = 0;
     const char* stopped_by_ = "";
+    bool moves_overflowed = false;
 };

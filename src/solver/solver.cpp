@@ -19,6 +19,15 @@ double seconds_since(Clock::time_point started) {
     return std::chrono::duration<double>(Clock::now() - started).count();
 }
 
+// False, with the verdict in `result`, when the level cannot be searched. A board whose tables
+// alone would pass the memory limit is a limit reached, not a fault of the level.
+bool load_board(const TLevel& level, const SolveLimits& limits, SolverBoard& board,
+                SolveResult& result) {
+    if (board.load(level, result.reason, limits.memory_bytes)) return true;
+    result.status = result.reason == "memory" ? SolveStatus::unknown : SolveStatus::invalid;
+    return false;
+}
+
 SolveResult search_level(const TLevel& level, const SolverBoard& board, Optimise optimise,
                          const SolveLimits& limits, SearchGoal goal) {
     SolveResult result;
@@ -46,16 +55,7 @@ SolveResult solve_level(const TLevel& level, Optimise optimise, const SolveLimit
     const auto started = Clock::now();
     SolveResult result;
     SolverBoard board;
-    // A huge board's tables alone may pass the memory limit: then nothing is searched.
-    if (SolverBoard::memory_needed(level) > limits.memory_bytes) {
-        result.status = SolveStatus::unknown;
-        result.reason = "memory";
-        return result;
-    }
-    if (!board.load(level, result.reason)) {
-        result.status = SolveStatus::invalid;
-        return result;
-    }
+    if (!load_board(level, limits, board, result)) return result;
     result = search_level(level, board, optimise, limits, SearchGoal::prove);
     result.seconds = seconds_since(started);
     return result;
@@ -65,10 +65,7 @@ SolveResult find_level_solution(const TLevel& level, Optimise optimise, const So
     const auto started = Clock::now();
     SolveResult proven;
     SolverBoard board;
-    if (!board.load(level, proven.reason)) {
-        proven.status = SolveStatus::invalid;
-        return proven;
-    }
+    if (!load_board(level, limits, board, proven)) return proven;
     SolveLimits share = limits;
     share.seconds = limits.seconds * proving_share;
     proven = search_level(level, board, optimise, share, SearchGoal::prove);

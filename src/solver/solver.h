@@ -30,7 +30,8 @@ struct SolveResult {
     int32_t pushes = 0;
     // The optimum counted first (pushes or moves) is at least this; equal to it when solved.
     int32_t bound = 0;
-    // For unknown: which limit stopped the search ("time" or "memory"); for invalid: why.
+    // For unknown: which limit stopped the search ("time", "memory" or "move count"); for
+    // invalid: why.
     std::string reason;
     int64_t positions = 0;  // positions stored
     double seconds = 0.0;

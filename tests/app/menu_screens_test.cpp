@@ -38,6 +38,7 @@ TEST(ScreenLayout, FiguresOfTheMenuTheChooserAndTheHelpPage) {
     EXPECT_EQ(chooser_entry_position(forty, 16).x, 273);
     EXPECT_EQ(chooser_entry_position(forty, 16).y, 155) << "the next column starts at the top";
     EXPECT_EQ(chooser_entry_position(forty, 39).x, 526);
+    EXPECT_EQ(chooser_layout(800, 600, 50, 40, 0).columns, 1) << "no entries: one empty column";
     const ChooserLayout low = chooser_layout(800, 200, 50, 40, 3);  // no room for one row
     EXPECT_EQ(low.rows, 1);
     EXPECT_EQ(low.columns, 3);

@@ -119,6 +119,27 @@ TEST_F(PlayTest, SolvingRecordsTheFirstResultAndAdvancesWrappingAtTheEnd) {
     EXPECT_EQ(game->level_index, 0);
 }
 
+TEST_F(PlayTest, EachRecordedResultIsSavedAtOnceAndNothingBeforeTheResultsWereRead) {
+    const std::string level_line = "<Level nr=\"1\" moves=\"3\" pushes=\"2\" />";
+    tap(SDLK_RIGHT, 3);
+    play_until_q();
+    EXPECT_NE(read_file("scores.xml").find(level_line), std::string::npos) << "before the end";
+
+    // A second game whose start-up fails before reading the results leaves the file alone.
+    const std::string saved = read_file("scores.xml");
+    std::filesystem::rename("levels", "kept");
+    {
+        TGame failed;
+        failed.screen = game->screen;
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(failed.init(), -11);
+        testing::internal::GetCapturedStderr();
+        failed.big_font.close();
+        failed.small_font.close();
+    }
+    EXPECT_EQ(read_file("scores.xml"), saved);
+}
+
 TEST_F(PlayTest, OnlyAResultNoWorseInBothCountsReplacesTheBest) {
     use_collection("counts");
     game->high_score.set_score("counts", 1, TScore{15, 4});
@@ -176,7 +197,7 @@ TEST_F(PlayTest, WindowThatCannotBeReopenedEndsWith41AndKeepsTheResults) {
     game->high_score.set_score("default", 1, TScore{3, 2});
     EXPECT_EXIT(
         {
-            std::freopen("stdout.txt", "w", stdout);
+            if (!std::freopen("stdout.txt", "w", stdout)) std::exit(2);
             push_event(SDL_VIDEORESIZE, -5, -5);  // a size the library refuses
             game->title_menu();
         },

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Every start-up failure of the real binary ends it with its own exit code and its own message
-# on its own stream. Usage: exit_codes.sh <game binary> <repository root>
+# on its own stream. Usage: exit_codes.sh <game binary> <data directory>
 set -euo pipefail
 source "$(dirname "$0")/game_dir.sh"
 

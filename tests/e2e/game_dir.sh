@@ -1,5 +1,6 @@
 # Sourced by the end-to-end scripts: a throw-away working directory for the game binary ($1)
-# with the generated pictures and fonts of the repository ($2) and one small collection.
+# with the generated pictures and fonts of the data directory ($2, the build tree's data/) and
+# one small collection.
 game_binary=$(realpath "$1")
 root=$2
 work=$(mktemp -d /tmp/pushwell-e2e-XXXXXX)
@@ -14,7 +15,7 @@ fail() {
 }
 
 link_gfx() {
-    [ -e "$root/gfx/$1" ] || fail "gfx/$1 is missing: the default build makes it"
+    [ -e "$root/gfx/$1" ] || fail "$root/gfx/$1 is missing: the default build makes it"
     ln -sf "$root/gfx/$1" "$work/gfx/$1"
 }
 for f in base02.ttf vera.ttf skin50.bmp skin40.bmp skin30.bmp skin20.bmp skin12.bmp back.bmp; do

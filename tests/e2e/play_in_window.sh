@@ -2,29 +2,16 @@
 # The game in a real window on a private X server, played by synthetic key presses: the title
 # menu, the collection chooser, the help page, one level played to its end, and Quit. Checks the
 # exit code and scores.xml byte for byte, and leaves a screenshot of every screen in
-# <build dir>/screens/. Usage: play_in_window.sh <game binary> <repository root> <build dir>
+# <build dir>/screens/. Usage: play_in_window.sh <game binary> <data directory> <build dir>
 set -euo pipefail
 source "$(dirname "$0")/game_dir.sh"
+source "$(dirname "$0")/x_server.sh"
 shots=$3/screens
 mkdir -p "$shots"
 
-xvfb_pid=
-game_pid=
-trap '[ -z "$game_pid" ] || kill "$game_pid"; [ -z "$xvfb_pid" ] || kill "$xvfb_pid"
-      rm -rf "$work"' EXIT
-# The server picks a free display itself and writes its number once it is ready.
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break || sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n1 "$work/display")"
-unset SDL_VIDEODRIVER
-
-(cd "$work" && exec "$game_binary" >out 2>err) &
-game_pid=$!
-timeout 20 xdotool search --sync --name '^Pushwell$' >/dev/null || fail "no game window"
+start_x_server
+start_game
 sleep 1
-xdotool mousemove 400 300  # no window manager: keys go to the window under the pointer
 
 keys() { xdotool key --delay 150 "$@" && sleep 0.6; }
 shot() { import -window root "$shots/$1.png"; }

@@ -50,6 +50,26 @@ TEST_F(SkinTest, BitmapsThatAreMissingShortOrReloadedAreHandled) {
     EXPECT_EQ(pixel(screen, 5, 5), map(screen, slot_colour(1)));
 }
 
+TEST_F(SkinTest, ImagesAndTilesThatCannotBeMadeAreFailures) {
+    const std::string path = ::testing::TempDir() + "pushwell-small-skin.bmp";
+    SurfacePtr bitmap(SDL_CreateRGBSurface(SDL_SWSURFACE, 60, 20, 32, 0xff0000, 0xff00, 0xff, 0));
+    ASSERT_EQ(SDL_SaveBMP(bitmap.get(), path.c_str()), 0);
+    TSkin skin;
+    // The library makes no surface 16384 pixels wide.
+    EXPECT_EQ(skin.load(16384, 10, 32, path.c_str()), -1);
+
+    // Without a window the bitmap cannot take the window's format: no image, and a message.
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(load_image(path.c_str()), nullptr);
+    EXPECT_EQ(
+        ::testing::internal::GetCapturedStderr().rfind("load_image: error converting " + path, 0),
+        0u);
+    std::remove(path.c_str());
+    reopen(800, 600);
+}
+
 TEST(FittingSkin, TakesTheLargestTilesWithWhichTheBoardFits) {
     TSkin skins[5];
     const int sizes[5] = {50, 40, 30, 20, 12};

@@ -118,6 +118,8 @@ TEST(GameFormatWriter, WritesTheGamesFormatAndNamesWhatItLeavesOut) {
     EXPECT_EQ(left_out[1].reason, "2 men (there must be one)");
     EXPECT_EQ(game_refusal({"####", "#@.#", "####"}), "0 boxes but 1 target");
     EXPECT_EQ(game_refusal({"###", "#@#"}), "the level is smaller than 3 x 3");
+    EXPECT_EQ(game_refusal({"#####", "#@$.#", "# ###"}), "the man is outside the walls");
+    EXPECT_EQ(game_refusal({"#####", "#+$ #", "# ###"}), "");  // the fill stops at a target
 }
 
 // Our own collections, read as any other and written back, come out byte for byte.

@@ -109,3 +109,44 @@ TEST(LevelImport, MissingFileEmptiesTheCollectionButKeepsItsName) {
     EXPECT_EQ(collection.get_name(), "first");
     EXPECT_EQ(collection.level_count(), 0);
 }
+
+TEST(LevelImport, RefusesABoardPastTheLargestSideButReadsOn) {
+    const std::string larger = "level is larger than 1000 x 1000";
+    // A closed room of the given size with one box and its target.
+    auto room = [](size_t width, size_t height) {
+        Picture rows(height, "#" + std::string(width - 2, ' ') + "#");
+        rows.front() = rows.back() = std::string(width, '#');
+        rows[1].replace(1, 3, "@$.");
+        return level_text(rows);
+    };
+    Imported at_limit = import_text(room(1000, 1000));
+    EXPECT_EQ(at_limit.result, 0) << at_limit.messages;
+    ASSERT_NE(at_limit.collection.get_level(0), nullptr);
+    EXPECT_EQ(at_limit.collection.get_level(0)->get_width(), 1000);
+
+    // One long line among short ones, and a map of many short lines: reported once each, never
+    // built, and the levels after them are still read.
+    std::string long_row = level_text({"#####", "#@$.#" + std::string(2000000, ' ') + "#", "###"});
+    for (const std::string& oversized : {long_row, room(5, 1001), room(1001, 3)}) {
+        Imported in = import_text(good + oversized + good);
+        EXPECT_EQ(in.result, -2);
+        EXPECT_EQ(in.messages, fault(2, larger));
+        ASSERT_EQ(in.collection.level_count(), 3);
+        EXPECT_EQ(in.collection.get_level(1), nullptr);
+        EXPECT_NE(in.collection.get_level(2), nullptr);
+    }
+}
+
+TEST(LevelImport, AManOutsideTheWallsIsAFaultOfTheLevel) {
+    const Picture gaps[] = {
+        {"#####", "#@$.#", "# ###"},  // a gap below the man's corridor
+        {"#@.$#", "#", "#"},          // the man on the border row itself
+    };
+    for (const Picture& rows : gaps) {
+        Imported in = import_text(level_text(rows));
+        EXPECT_EQ(in.result, -2) << rows[0];
+        EXPECT_EQ(in.messages, fault(1, "the man is outside the walls"));
+    }
+    // A gap elsewhere that the outside cannot bring to the man is no fault.
+    EXPECT_EQ(import_text(level_text({"#######", "#@$.# #", "##### #"})).result, 0);
+}

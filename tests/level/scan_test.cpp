@@ -48,8 +48,8 @@ TEST(LevelScan, KeepsFaultlessRegularFilesInListingOrder) {
     dir.write("broken", faulty);
     mkdir((dir.path + "folder").c_str(), 0700);
     dir.write("folder/inner", good);
-    symlink((dir.path + "x.txt").c_str(), (dir.path + "link").c_str());
-    symlink((dir.path + "gone").c_str(), (dir.path + "nowhere").c_str());
+    ASSERT_EQ(symlink((dir.path + "x.txt").c_str(), (dir.path + "link").c_str()), 0);
+    ASSERT_EQ(symlink((dir.path + "gone").c_str(), (dir.path + "nowhere").c_str()), 0);
     mkfifo((dir.path + "pipe").c_str(), 0600);  // reading it would hang the scan
     const Picture skipped = {".", "..", "broken", "folder", "nowhere", "pipe"};
     Picture expected;

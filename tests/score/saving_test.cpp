@@ -60,7 +60,7 @@ TEST(ScoreFileWriting, KeepsPermissionsAndLinksOfTheReplacedFile) {
     TempDir dir;
     dir.write("real.xml", "old");
     chmod(dir.file("real.xml").c_str(), 0640);
-    symlink("real.xml", dir.file("scores.xml").c_str());
+    ASSERT_EQ(symlink("real.xml", dir.file("scores.xml").c_str()), 0);
     EXPECT_EQ(THighScore().write_to_file(dir.file("scores.xml")), 1);
     EXPECT_TRUE(std::filesystem::is_symlink(dir.file("scores.xml")));
     EXPECT_EQ(dir.read("real.xml"), empty_file_text);

@@ -15,10 +15,11 @@ struct CheckerRun {
     std::string output;
 };
 
-// Standard error is dropped: the import's messages are the importer's business and tested
-// there; here the exit code and standard output count.
-CheckerRun run_checker(const std::string& arguments) {
-    const std::string command = std::string(PUSHWELL_CHECK) + " " + arguments + " 2>/dev/null";
+// Standard error is dropped unless asked for: the import's messages are the importer's business
+// and tested there; here the exit code and standard output count.
+CheckerRun run_checker(const std::string& arguments, bool with_errors = false) {
+    const std::string command =
+        std::string(PUSHWELL_CHECK) + " " + arguments + (with_errors ? " 2>&1" : " 2>/dev/null");
     FILE* pipe = popen(command.c_str(), "r");
     CheckerRun run{-1, ""};
     if (pipe == nullptr) return run;
@@ -156,4 +157,20 @@ TEST(ShippedLevels, EveryLevelIsProvenSolvable) {
         EXPECT_EQ(row[3], "optimal") << row[0] << " level " << row[1] << " " << row[2];
     }
     EXPECT_EQ(run.exit_code, 0) << run.output;
+}
+
+TEST(CheckTool, RefusesLevelsTooLargeOrWithTheManOutsideAsTheGameDoes) {
+    TempDir folder;
+    const std::string wide = "; 1\n\n" + std::string(1001, '#') + "\n#@$." + std::string(996, ' ') +
+                             "#\n" + std::string(1001, '#') + "\n\n";
+    const std::string gap = "; 1\n\n#####\n#@$.#\n# ###\n\n";
+    const std::pair<std::string, std::string> cases[] = {{wide, "level is larger than 1000 x 1000"},
+                                                         {gap, "the man is outside the walls"}};
+    for (const auto& [text, fault] : cases) {
+        const CheckerRun run = run_checker(folder.write("levels", text), true);
+        EXPECT_NE(run.exit_code, 0);
+        EXPECT_NE(run.output.find("TLevelCollection.import: levels: level 1: " + fault + "\n"),
+                  std::string::npos)
+            << run.output;
+    }
 }

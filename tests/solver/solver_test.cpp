@@ -195,3 +195,36 @@ TEST(SolverVerdicts, BigLevelsStayWithinTheMemoryLimit) {
     EXPECT_EQ(refused.status, SolveStatus::unknown);
     EXPECT_EQ(refused.reason, "memory");
 }
+
+// A room of floor walled round, with the man, a box and its target in a row along the top.
+TLevel open_room(int32_t width, int32_t height) {
+    TLevel level;
+    level.create(width, height);
+    for (int32_t r = 0; r < height; ++r) {
+        for (int32_t c = 0; c < width; ++c) {
+            if (r == 0 || c == 0 || r == height - 1 || c == width - 1)
+                level.set_cell(c, r, Cell::wall);
+        }
+    }
+    level.set_start(width - 4, 1);
+    level.set_cell(width - 3, 1, Cell::box);
+    level.set_cell(width - 2, 1, Cell::target);
+    return level;
+}
+
+TEST(SolverLimits, TakesTheLargestBoardAndRefusesAnyLarger) {
+    const SolveResult largest = solve_level(open_room(1000, 1000), Optimise::moves, SolveLimits());
+    EXPECT_EQ(largest.status, SolveStatus::solved) << largest.reason;
+    EXPECT_EQ(largest.path, "R");
+    for (const auto& [width, height] : {std::pair{1001, 3}, std::pair{5, 1001}}) {
+        const SolveResult larger = solve_level(open_room(width, height), Optimise::pushes, {});
+        EXPECT_EQ(larger.status, SolveStatus::invalid);
+        EXPECT_EQ(larger.reason, "the level is larger than 1000 x 1000");
+    }
+    // The distance tables count against the memory limit before they are made.
+    SolveLimits small;
+    small.memory_bytes = 1 << 20;
+    const SolveResult tight = solve_level(open_room(1000, 1000), Optimise::pushes, small);
+    EXPECT_EQ(tight.status, SolveStatus::unknown);
+    EXPECT_EQ(tight.reason, "memory");
+}

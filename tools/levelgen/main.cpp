@@ -1,14 +1,17 @@
 // pushwell-levelgen: makes new levels and proves shipped ones solvable.
 //
 //   pushwell-levelgen generate [--seed N] [--count N] [--blocks WxH] [--boxes N]
-//                              [--floor MIN-MAX] [--pushes MIN-MAX] [--states N]
+//                              [--floor MIN-MAX] [--pushes MIN-MAX] [--states N] [--tries N]
 //       Writes `count` generated levels to standard output, one try per seed from `seed` on;
-//       each level's title names its seed, so a kept level can be made again.
+//       each level's title names its seed, so a kept level can be made again. Gives up (exit
+//       code 1) when `tries` seeds in a row (10000 by default) make no level.
 //   pushwell-levelgen verify [--time SECONDS] FILE...
 //       Reads every file as the game does, checks what the game would take quietly, and has the
 //       solver find each level's fewest pushes; exit code 1 when any level is faulty,
 //       unsolvable or not proven within SECONDS (10 by default) per level.
 
+#include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -22,9 +25,18 @@ namespace {
 
 int usage() {
     std::cerr << "usage: pushwell-levelgen generate [--seed N] [--count N] [--blocks WxH] "
-                 "[--boxes N] [--floor MIN-MAX] [--pushes MIN-MAX] [--states N]\n"
+                 "[--boxes N] [--floor MIN-MAX] [--pushes MIN-MAX] [--states N] [--tries N]\n"
                  "       pushwell-levelgen verify [--time SECONDS] FILE...\n";
     return 2;
+}
+
+// Reads a whole text as a number from 0 to `largest`; false for anything else.
+bool parse_count(const std::string& text, unsigned long largest, unsigned long& value) {
+    if (text.empty() || text[0] < '0' || text[0] > '9') return false;
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtoul(text.c_str(), &end, 10);
+    return errno == 0 && *end == '\0' && value <= largest;
 }
 
 // Reads "A<separator>B" into two numbers.
@@ -37,34 +49,51 @@ int generate(int argc, char** argv) {
     GenerateOptions options;
     unsigned seed = 1;
     int count = 10;
+    unsigned long tries = 10000;
     for (int i = 2; i < argc; ++i) {
         const std::string option = argv[i];
         if (i + 1 >= argc) return usage();
         const std::string value = argv[++i];
         bool fine = true;
+        unsigned long number = 0;
         if (option == "--seed") {
-            seed = static_cast<unsigned>(std::stoul(value));
+            fine = parse_count(value, UINT_MAX, number);
+            seed = static_cast<unsigned>(number);
         } else if (option == "--count") {
-            count = std::stoi(value);
+            fine = parse_count(value, INT_MAX, number);
+            count = static_cast<int>(number);
+        } else if (option == "--tries") {
+            fine = parse_count(value, ULONG_MAX, tries) && tries > 0;
         } else if (option == "--blocks") {
             fine = parse_pair(value, 'x', options.shape.blocks_wide, options.shape.blocks_high);
         } else if (option == "--boxes") {
-            options.boxes = std::stoi(value);
+            fine = parse_count(value, INT_MAX, number);
+            options.boxes = static_cast<int>(number);
         } else if (option == "--floor") {
             fine = parse_pair(value, '-', options.shape.min_floor, options.shape.max_floor);
         } else if (option == "--pushes") {
             fine = parse_pair(value, '-', options.min_pushes, options.max_pushes);
         } else if (option == "--states") {
-            options.state_limit = std::stoul(value);
+            fine = parse_count(value, ULONG_MAX, number);
+            options.state_limit = number;
         } else {
             fine = false;
         }
         if (!fine) return usage();
     }
+    unsigned long idle = 0;  // seeds tried since the last level
     for (int made = 0; made < count; ++seed) {
+        // Options no room can meet would otherwise keep us trying for ever.
+        if (idle == tries) {
+            std::cerr << "pushwell-levelgen: no level in " << tries << " seeds up to seed "
+                      << seed - 1 << "; try other options or more --tries\n";
+            return 1;
+        }
         std::mt19937 random(seed);
         const auto level = generate_level(random, options);
+        ++idle;
         if (!level) continue;
+        idle = 0;
         ++made;
         write_level(std::cout, made, "'Seed " + std::to_string(seed), level->puzzle);
         std::cerr << "seed " << seed << ": " << level->pushes << " pushes, detour " << level->detour

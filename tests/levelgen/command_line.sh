@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# The generator's command line: a value that is not a number is a usage error (exit code 2),
+# and options that no room can meet end with a message (exit code 1) instead of trying for ever.
+# Usage: command_line.sh <pushwell-levelgen>
+set -uo pipefail
+tool=$1
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+for options in "--count abc" "--seed 12x" "--boxes -3" "--states 99999999999999999999999" \
+    "--tries 0"; do
+    err=$(timeout 10 "$tool" generate $options 2>&1 >/dev/null)
+    code=$?
+    [ "$code" = 2 ] && [[ "$err" == usage:* ]] || fail "$options: exit $code, said '$err'"
+done
+
+err=$(timeout 20 "$tool" generate --count 1 --pushes 5000-6000 --tries 40 2>&1 >/dev/null)
+code=$?
+[ "$code" = 1 ] || fail "impossible options: exit $code"
+[ "$err" = "pushwell-levelgen: no level in 40 seeds up to seed 40; try other options or more --tries" ] ||
+    fail "impossible options said '$err'"
+echo "bad numbers are usage errors; impossible options give up after --tries seeds"
