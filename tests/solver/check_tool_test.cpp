@@ -1,6 +1,8 @@
 // Runs the built pushwell-check as a level author would, and reads its exit code and output.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -128,6 +130,24 @@ TEST(CheckTool, ConvertWritesAFileTheGameAccepts) {
     EXPECT_NE(run.output.find("wrote " + mixed + ": 2 levels"), std::string::npos) << run.output;
     EXPECT_EQ(run_checker("--convert " + folder.file("missing") + " " + folder.file("o")).exit_code,
               1);
+}
+
+// The converted file replaces the old one as the score file does: whole, through a link, with
+// its permissions, and nothing is left beside it.
+TEST(CheckTool, ConvertReplacesTheFileALinkPointsToAndLeavesNoTemporary) {
+    TempDir folder;
+    const std::string level = "; 1\n'x\n#####\n#@$.#\n#####\n";
+    const std::string in = folder.write("in", level);
+    const std::string real = folder.write("real", "old");
+    chmod(real.c_str(), 0640);
+    ASSERT_EQ(symlink("real", folder.file("out").c_str()), 0);
+    EXPECT_EQ(run_checker("--convert " + in + " " + folder.file("out")).exit_code, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.file("out")));
+    EXPECT_EQ(read_file(real), level);
+    struct stat status;
+    ASSERT_EQ(stat(real.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 07777, 0640u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path), {}), 3);
 }
 
 // A layout the game takes but that breaks the level is called faulty, not unsolvable.
