@@ -1,6 +1,7 @@
 #include "puzzle.h"
 
 #include <algorithm>
+#include <string>
 
 void Puzzle::reset(int new_width, int new_height, Square fill) {
     width = new_width;
@@ -40,4 +41,11 @@ TLevel game_level(const Puzzle& puzzle) {
     if (puzzle.man >= 0) level.set_start(puzzle.column_of(puzzle.man), puzzle.row_of(puzzle.man));
     level.mark_outside();
     return level;
+}
+
+SolverBoard room_board(const Puzzle& puzzle) {
+    SolverBoard board;
+    std::string error;
+    board.load_room(game_level(puzzle), error);
+    return board;
 }
