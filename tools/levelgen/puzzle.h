@@ -6,8 +6,8 @@
 #include "level/level.h"
 #include "solver/board.h"
 
-// What a square of a board is made of, while the generator carves and trims it. Boxes, targets and
-// the man lie on top of floor.
+// What a square of a board is made of, while the generator carves and trims it. Boxes,
+// targets and the man lie on top of floor.
 enum class Square : char { empty, wall, floor };
 
 // A board the generator is still building, square by square, and writes out. `empty` squares
@@ -30,12 +30,11 @@ struct Puzzle {
     bool on_board(int column, int row) const {
         return column >= 0 && row >= 0 && column < width && row < height;
     }
-    int count_boxes() const;
-    int count_targets() const;
 };
 
 // The board the game builds from this one once it is written out: a space reads as floor, and
-// floor the walls do not close in becomes outside. The man stands on his start square.
+// floor the walls do not close in becomes outside. The man stands on his start square; a room
+// without him yet starts him off the board.
 TLevel game_level(const Puzzle& puzzle);
 
 // The game's board from this one as the solver's board model reads it, boxes, targets and man
