@@ -1,7 +1,9 @@
 #include "room.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -25,15 +27,6 @@ char piece_square(const Piece& piece, int turns, bool mirror, int c, int r) {
         c = turned;
     }
     return piece[static_cast<size_t>(r)][static_cast<size_t>(c)];
-}
-
-int wall_neighbours(const Puzzle& room, int column, int row) {
-    int walls = 0;
-    for (int d = 0; d < 4; ++d) {
-        walls += room.squares[static_cast<size_t>(
-                     room.index(column + step_columns[d], row + step_rows[d]))] == Square::wall;
-    }
-    return walls;
 }
 
 // Walls in every floor square not joined to the largest stretch; returns its size.
@@ -73,18 +66,24 @@ int keep_largest_floor(Puzzle& room) {
     return largest < 0 ? 0 : sizes[static_cast<size_t>(largest)];
 }
 
+// Walls in every floor square with walls on three sides, until none is left: filling one dead
+// end can make the square before it another.
 void fill_dead_ends(Puzzle& room) {
+    const SolverBoard board = room_board(room);
+    std::vector<uint8_t> filled(static_cast<size_t>(board.square_count()), 0);
+    const auto closed = [&](int square) {
+        return !board.is_free(square) || filled[static_cast<size_t>(square)];
+    };
     for (bool changed = true; changed;) {
         changed = false;
-        for (int row = 1; row < room.height - 1; ++row) {
-            for (int column = 1; column < room.width - 1; ++column) {
-                const auto square = static_cast<size_t>(room.index(column, row));
-                if (room.squares[square] == Square::floor &&
-                    wall_neighbours(room, column, row) >= 3) {
-                    room.squares[square] = Square::wall;
-                    changed = true;
-                }
-            }
+        for (int square = 0; square < board.square_count(); ++square) {
+            if (closed(square)) continue;
+            int walls = 0;
+            for (int d = 0; d < 4; ++d) walls += closed(board.neighbour(square, d)) ? 1 : 0;
+            if (walls < 3) continue;
+            filled[static_cast<size_t>(square)] = 1;
+            room.squares[static_cast<size_t>(square)] = Square::wall;
+            changed = true;
         }
     }
 }
