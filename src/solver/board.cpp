@@ -3,12 +3,29 @@
 #include <algorithm>
 #include <deque>
 
-namespace {
-const int32_t column_step[4] = {-1, 1, 0, 0};
-const int32_t row_step[4] = {0, 0, -1, 1};
-}  // namespace
-
 bool SolverBoard::load(const TLevel& level, std::string& error, int64_t memory_bytes) {
+    if (!load_room(level, error)) return false;
+    if (man_start_ == no_square) {
+        error = "the man starts off the board";
+        return false;
+    }
+    if (start_boxes_.empty() || start_boxes_.size() != targets_.size()) {
+        error = "the numbers of boxes and targets differ";
+        return false;
+    }
+    // One distance per target and square, and the estimate's boxes x targets matrix.
+    const int64_t targets = static_cast<int64_t>(targets_.size());
+    const int64_t table_bytes = (targets * static_cast<int64_t>(free_.size()) + targets * targets) *
+                                int64_t{sizeof(int32_t)};
+    if (table_bytes > memory_bytes) {
+        error = "memory";
+        return false;
+    }
+    measure_push_distances();
+    return true;
+}
+
+bool SolverBoard::load_room(const TLevel& level, std::string& error) {
     if (!level.has_grid()) {
         error = "the level has no board";
         return false;
@@ -39,25 +56,13 @@ bool SolverBoard::load(const TLevel& level, std::string& error, int64_t memory_b
     }
     const int32_t man_column = level.get_start_column();
     const int32_t man_row = level.get_start_row();
-    if (man_column < 0 || man_column >= width_ || man_row < 0 || man_row >= height_) {
-        error = "the man starts off the board";
-        return false;
-    }
-    man_start_ = man_column + man_row * width_;
-    if (start_boxes_.empty() || start_boxes_.size() != targets_.size()) {
-        error = "the numbers of boxes and targets differ";
-        return false;
-    }
-    // One distance per target and square, and the estimate's boxes x targets matrix.
-    const int64_t targets = static_cast<int64_t>(targets_.size());
-    const int64_t table_bytes =
-        (targets * static_cast<int64_t>(count) + targets * targets) * int64_t{sizeof(int32_t)};
-    if (table_bytes > memory_bytes) {
-        error = "memory";
-        return false;
-    }
+    const bool man_on_board =
+        man_column >= 0 && man_column < width_ && man_row >= 0 && man_row < height_;
+    man_start_ = man_on_board ? man_column + man_row * width_ : no_square;
+    // Nothing is measured yet, so no square can be called dead or near a target.
+    dead_.clear();
+    push_distance_.clear();
     find_neighbours();
-    measure_push_distances();
     return true;
 }
 
@@ -66,8 +71,8 @@ void SolverBoard::find_neighbours() {
     for (int32_t row = 0; row < height_; ++row) {
         for (int32_t column = 0; column < width_; ++column) {
             for (int direction = 0; direction < 4; ++direction) {
-                const int32_t c = column + column_step[direction];
-                const int32_t r = row + row_step[direction];
+                const int32_t c = column + step_columns[direction];
+                const int32_t r = row + step_rows[direction];
                 if (c < 0 || c >= width_ || r < 0 || r >= height_) continue;
                 neighbours_[static_cast<size_t>(column + row * width_) * 4 + direction] =
                     c + r * width_;

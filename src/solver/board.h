@@ -7,6 +7,11 @@
 
 #include "level/level.h"
 
+// The step one square takes in each direction index 0..3 (left, right, up, down): the one table
+// every tool walks the board with.
+constexpr int32_t step_columns[4] = {-1, 1, 0, 0};
+constexpr int32_t step_rows[4] = {0, 0, -1, 1};
+
 // The unchanging part of a level as the solver sees it: which squares a box or the man may
 // ever stand on, where the targets are, which squares are dead, and how many pushes a lone box
 // needs from any square to any target. Squares are numbered column + row * width.
@@ -20,10 +25,16 @@ class SolverBoard {
     // boxes and targets differ); also false, with the reason "memory", when the distance tables
     // alone would take more than `memory_bytes`.
     bool load(const TLevel& level, std::string& error, int64_t memory_bytes = INT64_MAX);
+    // Reads only the room: its free squares, targets and neighbours, with whatever boxes and
+    // man it holds so far, for tools that are still filling it. False, with the reason in
+    // `error`, for no board or one larger than the game takes. A man off the board reads as
+    // no_square. Dead squares and push distances are measured by `load` alone.
+    bool load_room(const TLevel& level, std::string& error);
 
     int64_t memory_bytes() const;
 
     int32_t width() const { return width_; }
+    int32_t height() const { return height_; }
     int32_t square_count() const { return static_cast<int32_t>(free_.size()); }
     // The square one step from `square` in direction index 0..3 (left, right, up, down), or
     // no_square off the board.
@@ -39,7 +50,8 @@ class SolverBoard {
     const std::vector<int32_t>& targets() const { return targets_; }
     // Sorted by square.
     const std::vector<int32_t>& start_boxes() const { return start_boxes_; }
-    // May be a square the man can never return to (outside the walls after the fill).
+    // May be a square the man can never return to (outside the walls after the fill), or
+    // no_square for a room read without him.
     int32_t man_start() const { return man_start_; }
     // Fewest pushes that bring a lone box from `square` to target number `target_index`.
     int32_t push_distance(size_t target_index, int32_t square) const {

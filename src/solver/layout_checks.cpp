@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "solver/board.h"
 #include "solver/game_reading.h"
 
 std::vector<std::string> file_layout_faults(std::istream& in) {
@@ -44,9 +45,6 @@ std::vector<std::string> file_layout_faults(std::istream& in) {
 
 namespace {
 
-const int32_t column_steps[4] = {-1, 1, 0, 0};
-const int32_t row_steps[4] = {0, 0, -1, 1};
-
 bool holds_box(Cell cell) {
     return cell == Cell::box || cell == Cell::box_on_target;
 }
@@ -73,7 +71,7 @@ class Walk {
             const auto [c, r] = pending.back();
             pending.pop_back();
             for (int d = 0; d < 4; ++d) {
-                const int32_t next_column = c + column_steps[d], next_row = r + row_steps[d];
+                const int32_t next_column = c + step_columns[d], next_row = r + step_rows[d];
                 if (on_board(next_column, next_row) && !is_marked(next_column, next_row) &&
                     passable(level.get_cell(next_column, next_row)))
                     mark(next_column, next_row);
@@ -92,8 +90,8 @@ class Walk {
             const auto [c, r] = pending.back();
             pending.pop_back();
             for (int d = 0; d < 4; ++d) {
-                const int32_t to_column = c + column_steps[d], to_row = r + row_steps[d];
-                if (man_area.is_marked(c - column_steps[d], r - row_steps[d]) &&
+                const int32_t to_column = c + step_columns[d], to_row = r + step_rows[d];
+                if (man_area.is_marked(c - step_columns[d], r - step_rows[d]) &&
                     man_area.is_marked(to_column, to_row) && !is_marked(to_column, to_row))
                     mark(to_column, to_row);
             }
@@ -148,7 +146,7 @@ std::string level_layout_fault(const TLevel& level) {
         for (int32_t c = 0; c < level.get_width(); ++c) {
             if (!man_area.is_marked(c, r)) continue;
             for (int d = 0; d < 4; ++d) {
-                const int32_t next_column = c + column_steps[d], next_row = r + row_steps[d];
+                const int32_t next_column = c + step_columns[d], next_row = r + step_rows[d];
                 const Cell next = level.get_cell(next_column, next_row);
                 if (next == Cell::outside || next == Cell::no_cell)
                     return "floor joined to the outside through a gap" + at(c, r);

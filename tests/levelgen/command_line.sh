@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The generator's command line: a value that is not a number is a usage error (exit code 2),
-# and options that no room can meet end with a message (exit code 1) instead of trying for ever.
+# The generator's command line: a value that is not a number, or a room of no pieces or larger
+# than the game takes, is a usage error (exit code 2), and options that no room can meet end
+# with a message (exit code 1) instead of trying for ever.
 # Usage: command_line.sh <pushwell-levelgen>
 set -uo pipefail
 tool=$1
@@ -10,7 +11,7 @@ fail() {
 }
 
 for options in "--count abc" "--seed 12x" "--boxes -3" "--states 99999999999999999999999" \
-    "--tries 0"; do
+    "--tries 0" "--blocks -2x3" "--blocks 0x3" "--blocks 3x333"; do
     err=$(timeout 10 "$tool" generate $options 2>&1 >/dev/null)
     code=$?
     [ "$code" = 2 ] && [[ "$err" == usage:* ]] || fail "$options: exit $code, said '$err'"

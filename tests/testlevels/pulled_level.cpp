@@ -4,29 +4,44 @@
 #include <string>
 #include <vector>
 
+#include "solver/board.h"
+
 namespace {
-const int32_t column_step[4] = {-1, 1, 0, 0};
-const int32_t row_step[4] = {0, 0, -1, 1};
 
-// A small room model of its own: the generator must not lean on the solver it is there to test.
-struct Room {
-    int32_t width, height;
-    std::vector<uint8_t> wall, box, target;
-
-    int32_t at(int32_t column, int32_t row) const { return column + row * width; }
-    int32_t step(int32_t square, int direction) const {
-        return square + column_step[direction] + row_step[direction] * width;
+// The room's walls as the tools' shared board model reads them. Only its geometry is used
+// (which squares are free, which are neighbours): what is solvable is settled here by pulling
+// alone, never by the search, push distances or dead squares of the solver these levels test.
+SolverBoard walled_board(int32_t width, int32_t height, const std::vector<uint8_t>& wall) {
+    TLevel level;
+    level.create(width, height);
+    for (int32_t row = 0; row < height; ++row) {
+        for (int32_t column = 0; column < width; ++column) {
+            level.set_cell(column, row, wall[column + row * width] ? Cell::wall : Cell::floor);
+        }
     }
-    bool open(int32_t square) const { return !wall[square] && !box[square]; }
+    SolverBoard board;
+    std::string error;
+    board.load_room(level, error);
+    return board;
+}
+
+// The boxes and targets on a board. The outer ring is wall, so every step from a free square
+// stays on the board.
+struct Room {
+    SolverBoard board;
+    std::vector<uint8_t> box, target;
+
+    int32_t at(int32_t column, int32_t row) const { return column + row * board.width(); }
+    bool open(int32_t square) const { return board.is_free(square) && !box[square]; }
     // Squares the man reaches from `from` without moving a box.
     std::vector<uint8_t> reach(int32_t from) const {
-        std::vector<uint8_t> seen(wall.size(), 0);
+        std::vector<uint8_t> seen(box.size(), 0);
         std::vector<int32_t> queue{from};
         seen[from] = 1;
         for (size_t head = 0; head < queue.size(); ++head) {
             for (int direction = 0; direction < 4; ++direction) {
-                const int32_t next = step(queue[head], direction);
-                if (seen[next] || !open(next)) continue;
+                const int32_t next = board.neighbour(queue[head], direction);
+                if (!open(next) || seen[next]) continue;
                 seen[next] = 1;
                 queue.push_back(next);
             }
@@ -42,24 +57,28 @@ int32_t pick(std::mt19937& random, int32_t count) {
 
 std::vector<int32_t> open_squares(const Room& room) {
     std::vector<int32_t> squares;
-    for (int32_t square = 0; square < static_cast<int32_t>(room.wall.size()); ++square) {
+    for (int32_t square = 0; square < room.board.square_count(); ++square) {
         if (room.open(square)) squares.push_back(square);
     }
     return squares;
 }
 
-void raise_inner_walls(Room& room, std::mt19937& random, int wall_percent) {
-    const int32_t inner = (room.width - 2) * (room.height - 2);
+// Raises walls on `wall`, the room's squares, and leaves the room on the board they make.
+void raise_inner_walls(Room& room, std::vector<uint8_t>& wall, std::mt19937& random,
+                       int wall_percent) {
+    const int32_t width = room.board.width(), height = room.board.height();
+    const int32_t inner = (width - 2) * (height - 2);
     for (int attempt = 0; attempt < inner * wall_percent / 100; ++attempt) {
-        const int32_t square =
-            room.at(1 + pick(random, room.width - 2), 1 + pick(random, room.height - 2));
-        if (room.wall[square]) continue;
-        room.wall[square] = 1;
+        const int32_t square = room.at(1 + pick(random, width - 2), 1 + pick(random, height - 2));
+        if (wall[square]) continue;
+        wall[square] = 1;
+        room.board = walled_board(width, height, wall);
         const std::vector<int32_t> floor = open_squares(room);
         const std::vector<uint8_t> joined = room.reach(floor.front());
         for (int32_t other : floor) {
             if (!joined[other]) {
-                room.wall[square] = 0;  // it would cut the room in two
+                wall[square] = 0;  // it would cut the room in two
+                room.board = walled_board(width, height, wall);
                 break;
             }
         }
@@ -74,20 +93,20 @@ bool pull_once(Room& room, std::mt19937& random, int32_t& man, int32_t& only,
                int min_reach_percent) {
     const std::vector<uint8_t> reached = room.reach(man);
     std::vector<std::pair<int32_t, int>> pulls;
-    for (int32_t square = 0; square < static_cast<int32_t>(room.wall.size()); ++square) {
+    for (int32_t square = 0; square < room.board.square_count(); ++square) {
         if (!room.box[square] || (only >= 0 && square != only)) continue;
         for (int direction = 0; direction < 4; ++direction) {
-            const int32_t stand = room.step(square, direction);
-            if (!reached[stand] || !room.open(room.step(stand, direction))) continue;
+            const int32_t stand = room.board.neighbour(square, direction);
+            if (!reached[stand] || !room.open(room.board.neighbour(stand, direction))) continue;
             pulls.emplace_back(square, direction);
         }
     }
     if (pulls.empty()) return false;
     const auto [box, direction] = pulls[pick(random, static_cast<int32_t>(pulls.size()))];
-    const int32_t stand = room.step(box, direction);
+    const int32_t stand = room.board.neighbour(box, direction);
     room.box[box] = 0;
     room.box[stand] = 1;
-    const int32_t stepped = room.step(stand, direction);
+    const int32_t stepped = room.board.neighbour(stand, direction);
     if (min_reach_percent > 0) {
         const std::vector<uint8_t> after = room.reach(stepped);
         int64_t reach = 0;
@@ -106,18 +125,17 @@ bool pull_once(Room& room, std::mt19937& random, int32_t& man, int32_t& only,
 
 bool make_pulled_level(uint32_t seed, const PulledLevelShape& shape, TLevel& level) {
     std::mt19937 random(seed);
-    Room room{shape.width, shape.height, {}, {}, {}};
     const size_t count = static_cast<size_t>(shape.width) * shape.height;
-    room.wall.assign(count, 0);
-    room.box.assign(count, 0);
-    room.target.assign(count, 0);
+    std::vector<uint8_t> wall(count, 0);
     for (int32_t row = 0; row < shape.height; ++row) {
         for (int32_t column = 0; column < shape.width; ++column) {
-            room.wall[room.at(column, row)] =
+            wall[column + row * shape.width] =
                 column == 0 || row == 0 || column == shape.width - 1 || row == shape.height - 1;
         }
     }
-    raise_inner_walls(room, random, shape.wall_percent);
+    Room room{walled_board(shape.width, shape.height, wall), std::vector<uint8_t>(count, 0),
+              std::vector<uint8_t>(count, 0)};
+    raise_inner_walls(room, wall, random, shape.wall_percent);
     std::vector<int32_t> floor = open_squares(room);
     if (static_cast<int>(floor.size()) < shape.boxes + 2) return false;
     for (int b = 0; b < shape.boxes; ++b) {
@@ -152,7 +170,7 @@ bool make_pulled_level(uint32_t seed, const PulledLevelShape& shape, TLevel& lev
             const int32_t square = room.at(column, row);
             Cell cell = room.target[square] ? Cell::target : Cell::floor;
             if (room.box[square]) cell = room.target[square] ? Cell::box_on_target : Cell::box;
-            if (room.wall[square]) cell = Cell::wall;
+            if (!room.board.is_free(square)) cell = Cell::wall;
             level.set_cell(column, row, cell);
         }
     }

@@ -1,6 +1,7 @@
 #include "arena.h"
 
-Arena::Arena(const Puzzle& puzzle, int seed) : cells(puzzle.squares.size(), -1) {
+Arena::Arena(const SolverBoard& board, int seed)
+    : cells(static_cast<size_t>(board.square_count()), -1) {
     std::vector<int> pending{seed};
     cells[static_cast<size_t>(seed)] = 0;
     board_squares.push_back(seed);
@@ -8,14 +9,8 @@ Arena::Arena(const Puzzle& puzzle, int seed) : cells(puzzle.squares.size(), -1) 
         const int square = pending.back();
         pending.pop_back();
         for (int d = 0; d < 4; ++d) {
-            const int column = puzzle.column_of(square) + step_columns[d];
-            const int row = puzzle.row_of(square) + step_rows[d];
-            if (!puzzle.on_board(column, row)) continue;
-            const int next = puzzle.index(column, row);
-            if (puzzle.squares[static_cast<size_t>(next)] != Square::floor ||
-                cells[static_cast<size_t>(next)] >= 0) {
-                continue;
-            }
+            const int next = board.neighbour(square, d);
+            if (!board.is_free(next) || cells[static_cast<size_t>(next)] >= 0) continue;
             cells[static_cast<size_t>(next)] = static_cast<int>(board_squares.size());
             board_squares.push_back(next);
             pending.push_back(next);
@@ -23,17 +18,16 @@ Arena::Arena(const Puzzle& puzzle, int seed) : cells(puzzle.squares.size(), -1) 
     }
     neighbours.assign(board_squares.size() * 4, -1);
     for (size_t cell = 0; cell < board_squares.size(); ++cell) {
-        const int square = board_squares[cell];
         for (int d = 0; d < 4; ++d) {
-            const int column = puzzle.column_of(square) + step_columns[d];
-            const int row = puzzle.row_of(square) + step_rows[d];
-            if (puzzle.on_board(column, row)) {
-                neighbours[cell * 4 + static_cast<size_t>(d)] =
-                    cells[static_cast<size_t>(puzzle.index(column, row))];
+            const int next = board.neighbour(board_squares[cell], d);
+            if (next != SolverBoard::no_square) {
+                neighbours[cell * 4 + static_cast<size_t>(d)] = cells[static_cast<size_t>(next)];
             }
         }
     }
 }
+
+Arena::Arena(const Puzzle& puzzle, int seed) : Arena(room_board(puzzle), seed) {}
 
 int Arena::reach(const std::vector<uint8_t>& occupied, int start, std::vector<uint32_t>& marks,
                  uint32_t mark) const {

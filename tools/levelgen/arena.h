@@ -7,15 +7,16 @@
 
 #include "puzzle.h"
 
-// The squares of a board that the man can ever stand on (boxes ignored), numbered densely so
-// that search states stay small, with their neighbours in the four directions.
+// The free squares of a board that the man can ever stand on (boxes ignored), numbered densely
+// so that search states stay small, with their neighbours in the board's four directions.
 class Arena {
   public:
-    // The inside is the floor joined to `seed`, a board square.
+    // The inside is the free squares joined to `seed`, a board square.
+    Arena(const SolverBoard& board, int seed);
     Arena(const Puzzle& puzzle, int seed);
 
     int size() const { return static_cast<int>(board_squares.size()); }
-    // The neighbouring cell in direction d (0 to 3, as step_columns), or -1 at a wall.
+    // The neighbouring cell in direction d (0 to 3, as the board's), or -1 at a wall.
     int neighbour(int cell, int d) const { return neighbours[static_cast<size_t>(cell * 4 + d)]; }
     int board_square(int cell) const { return board_squares[static_cast<size_t>(cell)]; }
     // -1 for a board square that is not inside.

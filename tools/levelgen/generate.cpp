@@ -24,20 +24,17 @@ Puzzle placed(const Puzzle& room, const Arena& arena, const StateKey& key) {
 
 // Every board square a box stands on while the man walks `path` (l r u d a step, L R U D a
 // push), the boxes' start squares included.
-std::vector<bool> box_squares_along(const Puzzle& puzzle, const std::string& path) {
+std::vector<bool> box_squares_along(const Puzzle& puzzle, const SolverBoard& board,
+                                    const std::string& path) {
     std::vector<bool> used = puzzle.boxes;
     int man = puzzle.man;
     for (const char step : path) {
         const size_t d = std::string("lrud").find(
             static_cast<char>(std::tolower(static_cast<unsigned char>(step))));
         if (d == std::string::npos) break;
-        auto ahead = [&](int square) {
-            return puzzle.index(puzzle.column_of(square) + step_columns[d],
-                                puzzle.row_of(square) + step_rows[d]);
-        };
-        man = ahead(man);
+        man = board.neighbour(man, static_cast<int>(d));
         if (std::isupper(static_cast<unsigned char>(step)))
-            used[static_cast<size_t>(ahead(man))] = true;
+            used[static_cast<size_t>(board.neighbour(man, static_cast<int>(d)))] = true;
     }
     return used;
 }
@@ -64,8 +61,9 @@ int straight_line_pushes(const Puzzle& puzzle) {
 int idle_squares(const Puzzle& puzzle, const SolveLimits& limits) {
     const SolveResult solved = solve_level(game_level(puzzle), Optimise::pushes, limits);
     if (solved.status != SolveStatus::solved) return static_cast<int>(puzzle.squares.size());
-    const std::vector<bool> box_squares = box_squares_along(puzzle, solved.path);
-    const Arena arena(puzzle, puzzle.man);
+    const SolverBoard board = room_board(puzzle);
+    const std::vector<bool> box_squares = box_squares_along(puzzle, board, solved.path);
+    const Arena arena(board, puzzle.man);
     int idle = 0;
     for (int cell = 0; cell < arena.size(); ++cell) {
         bool used = box_squares[static_cast<size_t>(arena.board_square(cell))];
@@ -81,12 +79,13 @@ int idle_squares(const Puzzle& puzzle, const SolveLimits& limits) {
 std::optional<Generated> generate_level(std::mt19937& random, const GenerateOptions& options) {
     Puzzle room;
     if (!carve_room(random, options.shape, room)) return std::nullopt;
+    const SolverBoard board = room_board(room);
     std::vector<int> floor;
-    for (size_t square = 0; square < room.squares.size(); ++square) {
-        if (room.squares[square] == Square::floor) floor.push_back(static_cast<int>(square));
+    for (int square = 0; square < board.square_count(); ++square) {
+        if (board.is_free(square)) floor.push_back(square);
     }
     if (static_cast<int>(floor.size()) < options.boxes * 3) return std::nullopt;
-    const Arena arena(room, floor.front());
+    const Arena arena(board, floor.front());
 
     std::vector<Generated> candidates;
     for (int attempt = 0; attempt < options.target_tries; ++attempt) {

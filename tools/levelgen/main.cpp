@@ -65,7 +65,12 @@ int generate(int argc, char** argv) {
         } else if (option == "--tries") {
             fine = parse_count(value, ULONG_MAX, tries) && tries > 0;
         } else if (option == "--blocks") {
-            fine = parse_pair(value, 'x', options.shape.blocks_wide, options.shape.blocks_high);
+            // A room of no pieces cannot be carved, and one wider or higher than the game takes
+            // could never be read back.
+            const int most = (max_board_side - 2) / 3;
+            fine = parse_pair(value, 'x', options.shape.blocks_wide, options.shape.blocks_high) &&
+                   options.shape.blocks_wide >= 1 && options.shape.blocks_wide <= most &&
+                   options.shape.blocks_high >= 1 && options.shape.blocks_high <= most;
         } else if (option == "--boxes") {
             fine = parse_count(value, INT_MAX, number);
             options.boxes = static_cast<int>(number);

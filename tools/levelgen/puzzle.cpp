@@ -1,6 +1,6 @@
 #include "puzzle.h"
 
-#include <algorithm>
+#include <string>
 
 void Puzzle::reset(int new_width, int new_height, Square fill) {
     width = new_width;
@@ -10,14 +10,6 @@ void Puzzle::reset(int new_width, int new_height, Square fill) {
     targets.assign(size, false);
     boxes.assign(size, false);
     man = -1;
-}
-
-int Puzzle::count_boxes() const {
-    return static_cast<int>(std::count(boxes.begin(), boxes.end(), true));
-}
-
-int Puzzle::count_targets() const {
-    return static_cast<int>(std::count(targets.begin(), targets.end(), true));
 }
 
 TLevel game_level(const Puzzle& puzzle) {
@@ -37,7 +29,18 @@ TLevel game_level(const Puzzle& puzzle) {
             level.set_cell(column, row, cell);
         }
     }
-    if (puzzle.man >= 0) level.set_start(puzzle.column_of(puzzle.man), puzzle.row_of(puzzle.man));
+    if (puzzle.man >= 0) {
+        level.set_start(puzzle.column_of(puzzle.man), puzzle.row_of(puzzle.man));
+    } else {
+        level.set_start(-1, -1);
+    }
     level.mark_outside();
     return level;
+}
+
+SolverBoard room_board(const Puzzle& puzzle) {
+    SolverBoard board;
+    std::string error;
+    board.load_room(game_level(puzzle), error);
+    return board;
 }

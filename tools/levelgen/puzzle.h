@@ -4,12 +4,16 @@
 #include <vector>
 
 #include "level/level.h"
+#include "solver/board.h"
 
-// What a square of a board is made of. Boxes, targets and the man lie on top of floor.
+// What a square of a board is made of, while the generator carves and trims it. Boxes,
+// targets and the man lie on top of floor.
 enum class Square : char { empty, wall, floor };
 
-// One board as the generator sees it. `empty` squares lie beyond the walls and are written as
-// spaces, or left out at the end of a row.
+// A board the generator is still building, square by square, and writes out. `empty` squares
+// lie beyond the walls and are written as spaces, or left out at the end of a row. Looking at
+// a board (which squares are free, how they join) goes through the solver's board model: see
+// room_board.
 struct Puzzle {
     int width = 0;
     int height = 0;
@@ -26,14 +30,13 @@ struct Puzzle {
     bool on_board(int column, int row) const {
         return column >= 0 && row >= 0 && column < width && row < height;
     }
-    int count_boxes() const;
-    int count_targets() const;
 };
 
-// The four unit steps: left, right, up, down.
-constexpr int step_columns[4] = {-1, 1, 0, 0};
-constexpr int step_rows[4] = {0, 0, -1, 1};
-
 // The board the game builds from this one once it is written out: a space reads as floor, and
-// floor the walls do not close in becomes outside. The man stands on his start square.
+// floor the walls do not close in becomes outside. The man stands on his start square; a room
+// without him yet starts him off the board.
 TLevel game_level(const Puzzle& puzzle);
+
+// The game's board from this one as the solver's board model reads it, boxes, targets and man
+// or not: squares keep their numbers. The puzzle must be no larger than the game takes.
+SolverBoard room_board(const Puzzle& puzzle);

@@ -1,7 +1,9 @@
 #include "room.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -27,34 +29,24 @@ char piece_square(const Piece& piece, int turns, bool mirror, int c, int r) {
     return piece[static_cast<size_t>(r)][static_cast<size_t>(c)];
 }
 
-int wall_neighbours(const Puzzle& room, int column, int row) {
-    int walls = 0;
-    for (int d = 0; d < 4; ++d) {
-        walls += room.squares[static_cast<size_t>(
-                     room.index(column + step_columns[d], row + step_rows[d]))] == Square::wall;
-    }
-    return walls;
-}
-
 // Walls in every floor square not joined to the largest stretch; returns its size.
 int keep_largest_floor(Puzzle& room) {
+    const SolverBoard board = room_board(room);
     std::vector<int> region(room.squares.size(), -1);
     std::vector<int> sizes;
-    for (size_t square = 0; square < room.squares.size(); ++square) {
-        if (room.squares[square] != Square::floor || region[square] >= 0) continue;
+    for (int square = 0; square < board.square_count(); ++square) {
+        if (!board.is_free(square) || region[static_cast<size_t>(square)] >= 0) continue;
         const int id = static_cast<int>(sizes.size());
         sizes.push_back(0);
-        std::vector<int> pending{static_cast<int>(square)};
-        region[square] = id;
+        std::vector<int> pending{square};
+        region[static_cast<size_t>(square)] = id;
         while (!pending.empty()) {
             const int at = pending.back();
             pending.pop_back();
             ++sizes.back();
             for (int d = 0; d < 4; ++d) {
-                const int next = room.index(room.column_of(at) + step_columns[d],
-                                            room.row_of(at) + step_rows[d]);
-                if (room.squares[static_cast<size_t>(next)] == Square::floor &&
-                    region[static_cast<size_t>(next)] < 0) {
+                const int next = board.neighbour(at, d);
+                if (board.is_free(next) && region[static_cast<size_t>(next)] < 0) {
                     region[static_cast<size_t>(next)] = id;
                     pending.push_back(next);
                 }
@@ -74,29 +66,35 @@ int keep_largest_floor(Puzzle& room) {
     return largest < 0 ? 0 : sizes[static_cast<size_t>(largest)];
 }
 
+// Walls in every floor square with walls on three sides, until none is left: filling one dead
+// end can make the square before it another.
 void fill_dead_ends(Puzzle& room) {
+    const SolverBoard board = room_board(room);
+    std::vector<uint8_t> filled(static_cast<size_t>(board.square_count()), 0);
+    const auto closed = [&](int square) {
+        return !board.is_free(square) || filled[static_cast<size_t>(square)];
+    };
     for (bool changed = true; changed;) {
         changed = false;
-        for (int row = 1; row < room.height - 1; ++row) {
-            for (int column = 1; column < room.width - 1; ++column) {
-                const auto square = static_cast<size_t>(room.index(column, row));
-                if (room.squares[square] == Square::floor &&
-                    wall_neighbours(room, column, row) >= 3) {
-                    room.squares[square] = Square::wall;
-                    changed = true;
-                }
-            }
+        for (int square = 0; square < board.square_count(); ++square) {
+            if (closed(square)) continue;
+            int walls = 0;
+            for (int d = 0; d < 4; ++d) walls += closed(board.neighbour(square, d)) ? 1 : 0;
+            if (walls < 3) continue;
+            filled[static_cast<size_t>(square)] = 1;
+            room.squares[static_cast<size_t>(square)] = Square::wall;
+            changed = true;
         }
     }
 }
 
-bool open_rectangle(const Puzzle& room, int wide, int high) {
-    for (int row = 0; row + high <= room.height; ++row) {
-        for (int column = 0; column + wide <= room.width; ++column) {
+bool open_rectangle(const SolverBoard& board, int wide, int high) {
+    for (int row = 0; row + high <= board.height(); ++row) {
+        for (int column = 0; column + wide <= board.width(); ++column) {
             bool open = true;
             for (int r = row; open && r < row + high; ++r) {
                 for (int c = column; open && c < column + wide; ++c) {
-                    open = room.squares[static_cast<size_t>(room.index(c, r))] == Square::floor;
+                    open = board.is_free(c + r * board.width());
                 }
             }
             if (open) return true;
@@ -128,6 +126,7 @@ bool carve_room(std::mt19937& random, const RoomShape& shape, Puzzle& room) {
     }
     fill_dead_ends(room);
     const int floor = keep_largest_floor(room);
-    return floor >= shape.min_floor && floor <= shape.max_floor && !open_rectangle(room, 4, 3) &&
-           !open_rectangle(room, 3, 4);
+    if (floor < shape.min_floor || floor > shape.max_floor) return false;
+    const SolverBoard board = room_board(room);
+    return !open_rectangle(board, 4, 3) && !open_rectangle(board, 3, 4);
 }
