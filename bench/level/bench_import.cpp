@@ -1,9 +1,6 @@
 // Times the import of a large level collection beside a plain line-by-line read of the same
 // file, in the same run, and prints both with their ratio. The import should stay within
 // three times the plain read.
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -12,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "level/collection.h"
 
 namespace {
@@ -52,30 +50,18 @@ std::string make_level(int number, std::mt19937& random) {
     return text + "\n";
 }
 
-// Processor time of this program: the machine is shared, and wall time would charge it for
-// whatever else runs beside it.
-double cpu_seconds() {
-    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
-}
-
 }  // namespace
 
 int main() {
-    char path[] = "/tmp/pushwell-bench-XXXXXX";
-    const int descriptor = mkstemp(path);
-    if (descriptor < 0) {
-        std::perror("bench-import: temporary file");
-        return 1;
-    }
-    close(descriptor);
+    const std::string path = temporary_file("bench-import");
+    if (path.empty()) return 1;
     std::mt19937 random(12345);
     {
         std::ofstream file(path, std::ios::binary);
         for (int i = 1; i <= level_count; ++i) file << make_level(i, random);
     }
-    const std::string full_path = path;
-    const std::string directory = full_path.substr(0, full_path.rfind('/') + 1);
-    const std::string file_name = full_path.substr(directory.size());
+    const std::string directory = path.substr(0, path.rfind('/') + 1);
+    const std::string file_name = path.substr(directory.size());
 
     double best_read = 1e9;
     double best_import = 1e9;
@@ -85,7 +71,7 @@ int main() {
     int32_t levels_read = 0;
     for (int round = 0; round < rounds; ++round) {
         double start = cpu_seconds();
-        std::ifstream file(full_path);
+        std::ifstream file(path);
         std::string line;
         lines_read = 0;
         while (std::getline(file, line)) ++lines_read;
@@ -103,7 +89,7 @@ int main() {
         for (TLevel& board : boards) board.create(board_side, board_side);
         best_boards = std::min(best_boards, cpu_seconds() - start);
     }
-    std::remove(path);
+    std::remove(path.c_str());
 
     std::printf("bench-import: %d levels of %d x %d, best processor time of %d rounds\n",
                 level_count, board_side, board_side, rounds);

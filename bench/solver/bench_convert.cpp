@@ -2,9 +2,6 @@
 // a plain line-by-line read of the same file, in the same run, and prints both with their
 // ratios: the text conversion alone, and all of `pushwell-check --convert` (read, convert,
 // write, import with the game's importer, check every level's layout).
-#include <stdlib.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -14,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_support.h"
 #include "solver/level_check.h"
 #include "solver/level_text_convert.h"
 
@@ -47,23 +45,12 @@ std::string make_level(int number, std::mt19937& random) {
     return text + "Title: Room " + std::to_string(number) + "\r\nAuthor: Bench\r\n\r\n";
 }
 
-// Processor time of this program: the machine is shared, and wall time would charge it for
-// whatever else runs beside it.
-double cpu_seconds() {
-    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
-}
-
 }  // namespace
 
 int main() {
-    char in_path[] = "/tmp/pushwell-bench-convert-XXXXXX";
-    const int descriptor = mkstemp(in_path);
-    if (descriptor < 0) {
-        std::perror("bench-convert: temporary file");
-        return 1;
-    }
-    close(descriptor);
-    const std::string out_path = std::string(in_path) + ".out";
+    const std::string in_path = temporary_file("bench-convert");
+    if (in_path.empty()) return 1;
+    const std::string out_path = in_path + ".out";
     std::mt19937 random(12345);
     std::string text;
     for (int i = 1; i <= level_count; ++i) text += make_level(i, random);
@@ -90,7 +77,7 @@ int main() {
         whole_sound = convert_level_file(in_path, out_path, said, said);
         best_whole = std::min(best_whole, cpu_seconds() - start);
     }
-    std::remove(in_path);
+    std::remove(in_path.c_str());
     std::remove(out_path.c_str());
 
     std::printf(
