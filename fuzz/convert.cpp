@@ -1,7 +1,7 @@
 // The level converter on any bytes, and the importer on what it makes of them: whatever the
 // converter writes must be read by the game's importer without a single fault.
 #include "fuzz_support.h"
-#include "solver/level_text_convert.h"
+#include "level/level_text_convert.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ConvertReport report;

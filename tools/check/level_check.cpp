@@ -1,4 +1,4 @@
-#include "solver/level_check.h"
+#include "level_check.h"
 
 #include <filesystem>
 #include <fstream>
@@ -8,7 +8,7 @@
 #include "file/atomic_file.h"
 #include "level/collection.h"
 #include "solver/layout_checks.h"
-#include "solver/level_text_convert.h"
+#include "level/level_text_convert.h"
 #include "solver/solver.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "solver/check_options.h"
-#include "solver/level_check.h"
+#include "check_options.h"
+#include "level_check.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);

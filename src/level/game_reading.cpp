@@ -1,4 +1,4 @@
-#include "solver/game_reading.h"
+#include "level/game_reading.h"
 
 std::vector<GameReadLevel> read_as_game(const std::vector<std::string_view>& lines,
                                         const std::vector<bool>& map_starts) {

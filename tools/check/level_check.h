@@ -3,7 +3,7 @@
 #include <ostream>
 #include <string>
 
-#include "solver/check_options.h"
+#include "check_options.h"
 
 // Imports one level file with the game's own importer (which writes its faults to standard
 // error) and proves every level in it, writing one line per level to `out`; a level whose

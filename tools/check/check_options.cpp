@@ -1,4 +1,4 @@
-#include "solver/check_options.h"
+#include "check_options.h"
 
 #include <cmath>
 #include <cstdlib>

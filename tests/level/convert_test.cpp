@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "solver/level_text_convert.h"
+#include "level/level_text_convert.h"
 #include "support/board_text.h"
 
 namespace {

@@ -1,10 +1,10 @@
-#include "solver/level_text_convert.h"
+#include "level/level_text_convert.h"
 
 #include <algorithm>
 
 #include "level/common_format.h"
 #include "level/game_format_writer.h"
-#include "solver/game_reading.h"
+#include "level/game_reading.h"
 
 namespace {
 
