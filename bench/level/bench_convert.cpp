@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "bench_support.h"
-#include "level_check.h"
 #include "level/level_text_convert.h"
+#include "level_check.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <utility>
 
-#include "solver/board.h"
 #include "level/game_reading.h"
+#include "solver/board.h"
 
 std::vector<std::string> file_layout_faults(std::istream& in) {
     const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
