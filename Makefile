@@ -1,4 +1,5 @@
-# Friendly front door over CMake. `make run` plays, `make check` runs every test.
+# Friendly front door over CMake. `make run` plays, `make check` runs every test, `make check-fast`
+# all but the slow ones.
 # On a bare machine run scripts/install-deps.sh first (see the README): it installs make itself.
 BUILD ?= build
 ASAN_BUILD ?= build-asan
@@ -7,7 +8,7 @@ JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 DESTDIR ?=
 
-.PHONY: all deps build run check check-sanitize bench install package format clean
+.PHONY: all deps build run check check-fast check-sanitize bench install package format clean
 
 all: build
 
@@ -26,6 +27,10 @@ run: build
 
 check: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Every test but those labelled slow (whole games on a private X server, the install tree).
+check-fast: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE slow
 
 check-sanitize: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DPUSHWELL_SANITIZE=ON

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets in build-fuzz/ (clang, libFuzzer, AddressSanitizer, UBSan) and runs
 # each for SECONDS (30 by default), starting from the seed corpora in fuzz/corpus/. Fails on
-# any finding; the input that caused it is kept in build-fuzz/findings/.
+# any finding; the input that caused it is kept in build-fuzz/findings/. Once fixed, add it to
+# fuzz/corpus/<target>/, which `make check` replays.
 # Usage: fuzz/run.sh [SECONDS]
 set -euo pipefail
 cd "$(dirname "$0")/.."

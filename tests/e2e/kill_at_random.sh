@@ -12,7 +12,11 @@ for n in $(seq 40); do printf "; %d\n'One push\n#####\n#@\$.#\n#####\n\n" "$n"; 
     >"$work/levels/default"
 
 start_x_server
-RANDOM=$$
+# The kill moments follow PUSHWELL_SEED when it is set, else this shell's id; the seed is shown
+# so that a failing series can be run again with the same moments.
+seed=${PUSHWELL_SEED:-$$}
+RANDOM=$seed
+echo "kill moments from seed $seed"
 held=0
 for run in $(seq "$runs"); do
     start_game
