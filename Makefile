@@ -22,7 +22,7 @@ build: deps
 # results and your own collections live in ~/.local/share/pushwell either way.
 run: build
 	@PUSHWELL_DATA_DIR="$(abspath $(BUILD))/data" PUSHWELL_BINARY="$(abspath $(BUILD))/pushwell" \
-	  sh $(BUILD)/dist/pushwell
+	  PUSHWELL_CHECK="$(abspath $(BUILD))/pushwell-check" sh $(BUILD)/dist/pushwell
 
 check: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

@@ -14,7 +14,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr size_t max_name_bytes = 60;
+// Long enough for any collection's name, short enough for a column of the collection chooser.
+constexpr size_t max_name_bytes = 40;
 // Past this many clashes something is wrong with the directory, not with the name.
 constexpr int max_suffix = 999;
 
@@ -154,9 +155,11 @@ ImportResult import_collection(const ImportPlaces& places, const std::string& fi
     // The game's own importer has the last word on what it will list.
     TLevelCollection collection;
     const bool sound = import_path(collection, path) == 0;
+    const int32_t levels = collection.level_count();
     ImportResult result{true, sound && report.left_out.empty(), file + ": "};
-    result.line += std::to_string(collection.level_count()) + " levels imported as \"" + name +
-                   "\"" + (replaces ? ", replacing its earlier import," : "") + " in " + path;
+    result.line += std::to_string(levels) + (levels == 1 ? " level" : " levels") +
+                   " imported as \"" + name + "\" into " + path +
+                   (replaces ? ", replacing the earlier import of this file" : "");
     if (!report.left_out.empty()) result.line += "; left out " + left_out_list(report);
     if (!sound) result.line += "; the game reports faults in it (above)";
     return result;

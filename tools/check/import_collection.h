@@ -29,6 +29,6 @@ struct ImportResult {
 ImportResult import_collection(const ImportPlaces& places, const std::string& file);
 
 // A collection name made fit to be a file name and still read as the name: control characters
-// dropped, blanks run together, '/' made '-', no leading '.', no more than 60 bytes (never
+// dropped, blanks run together, '/' made '-', no leading '.', no more than 40 bytes (never
 // cutting a character in two). Empty when nothing is left.
 std::string collection_file_name(std::string_view wanted);
