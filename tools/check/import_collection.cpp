@@ -3,10 +3,10 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <set>
 
 #include "file/atomic_file.h"
 #include "level/collection.h"
+#include "level/collection_scan.h"
 #include "level/level_text_convert.h"
 #include "level_file_reading.h"
 
@@ -33,15 +33,27 @@ ImportRecord read_record(const std::string& path) {
     return record;
 }
 
-// Keeps only the imports whose file is still in the levels directory.
-bool write_record(const ImportPlaces& places, const ImportRecord& record) {
+// Keeps only the imports whose file is still in the levels directory. A record that cannot be
+// written costs only the next import of these files its replacing: they get new names.
+void write_record(const ImportPlaces& places, const ImportRecord& record) {
     std::string text;
     for (const auto& [name, source] : record) {
         std::error_code error;
         if (fs::is_regular_file(fs::symlink_status(fs::path(places.levels) / name, error)))
             text += name + '\t' + source + '\n';
     }
-    return write_file_atomically(places.record, text);
+    write_file_atomically(places.record, text);
+}
+
+// The game lists only so many collections, the first ones its directory listing gives.
+bool beyond_game_list(const std::string& levels) {
+    std::error_code error;
+    int count = 0;
+    for (fs::directory_iterator entry(levels, error), end; !error && entry != end;
+         entry.increment(error)) {
+        count += entry->is_regular_file(error) ? 1 : 0;
+    }
+    return count > max_collections;
 }
 
 bool has_entry(const fs::path& path) {
@@ -149,7 +161,6 @@ ImportResult import_collection(const ImportPlaces& places, const std::string& fi
     const std::string path = (fs::path(places.levels) / name).string();
     if (!write_file_atomically(path, converted)) return failed(file, "cannot write " + path);
     if (!source.empty()) record[name] = source;
-    // Without the record the next import of this file takes a new name; the collection is in.
     write_record(places, record);
 
     // The game's own importer has the last word on what it will list.
@@ -162,5 +173,9 @@ ImportResult import_collection(const ImportPlaces& places, const std::string& fi
                    (replaces ? ", replacing the earlier import of this file" : "");
     if (!report.left_out.empty()) result.line += "; left out " + left_out_list(report);
     if (!sound) result.line += "; the game reports faults in it (above)";
+    if (beyond_game_list(places.levels)) {
+        result.line += "; the game lists only " + std::to_string(max_collections) +
+                       " collections: move some out of " + places.levels + " to see them all";
+    }
     return result;
 }
