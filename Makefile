@@ -19,11 +19,12 @@ build: deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(BUILD) -j $(JOBS)
 
-# Plays through the same launcher as the installed game, with the build tree's data and binary:
-# results and your own collections live in ~/.local/share/pushwell either way.
+# Plays through the same launcher as the installed game, with the build tree's data, binary and
+# checker: results and your own collections live in ~/.local/share/pushwell either way. ARGS go
+# to the launcher: `make run ARGS='import FILE'`.
 run: build
 	@PUSHWELL_DATA_DIR="$(abspath $(BUILD))/data" PUSHWELL_BINARY="$(abspath $(BUILD))/pushwell" \
-	  sh $(BUILD)/dist/pushwell
+	  PUSHWELL_CHECK="$(abspath $(BUILD))/pushwell-check" sh $(BUILD)/dist/pushwell $(ARGS)
 
 check: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

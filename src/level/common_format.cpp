@@ -69,13 +69,13 @@ std::string lower_case(std::string_view text) {
     return lower;
 }
 
-// "Author: ...", "Title: ...": a key of letters, blanks and dashes, then a colon. `key` is the
-// key in lower case, or empty for any.
+// "Author: ...", "Title : ...", "title:": a key of letters, blanks and dashes, then a colon,
+// in any case. `key` is the key in lower case, or empty for any.
 bool is_metadata(std::string_view line, std::string_view key = {}) {
     line = trim(line);
     const size_t colon = line.find(':');
     if (colon == 0 || colon == std::string_view::npos) return false;
-    const std::string_view name = line.substr(0, colon);
+    const std::string_view name = trim_right(line.substr(0, colon));
     const bool word =
         std::isalpha(static_cast<unsigned char>(name[0])) &&
         std::all_of(name.begin(), name.end(), [](char c) {
@@ -85,6 +85,17 @@ bool is_metadata(std::string_view line, std::string_view key = {}) {
     std::string lower = lower_case(name);
     std::replace(lower.begin(), lower.end(), '_', '-');
     return key.empty() || lower == key;
+}
+
+// What stands after the colon of a metadata line.
+std::string_view metadata_value(std::string_view line) {
+    line = trim(line);
+    return trim(line.substr(line.find(':') + 1));
+}
+
+// "::" begins a comment line: never a map, a label or a title.
+bool is_comment_line(std::string_view line) {
+    return trim(line).substr(0, 2) == "::";
 }
 
 // The label forms that name the level below them even across empty lines: "; 12",
@@ -105,19 +116,19 @@ void take_title_line(CommonLevel& level, const std::vector<std::string_view>& li
                      const std::vector<bool>& in_comment, size_t from, size_t to) {
     for (size_t i = from; i < to; ++i) {
         if (in_comment[i] || !is_metadata(lines[i], "title")) continue;
-        const std::string_view line = trim(lines[i]);
-        const std::string_view value = trim(line.substr(line.find(':') + 1));
+        const std::string_view value = metadata_value(lines[i]);
         if (value.empty()) continue;
         level.title = std::string(value);
         return;
     }
 }
 
-// Marks the lines of every "Comment:" ... "Comment-End:" block. A "Comment:" line with no end
-// before the next "Comment:" is a one-line note.
+// Marks the "::" lines and the lines of every "Comment:" ... "Comment-End:" block. A "Comment:"
+// line with no end before the next "Comment:" is a one-line note.
 std::vector<bool> comment_lines(const std::vector<std::string_view>& lines) {
     const size_t count = lines.size();
     std::vector<bool> in_comment(count, false);
+    for (size_t i = 0; i < count; ++i) in_comment[i] = is_comment_line(lines[i]);
     std::vector<size_t> next_end(count + 1, count), next_start(count + 1, count);
     for (size_t i = count; i-- > 0;) {
         next_end[i] = is_metadata(lines[i], "comment-end") ? i : next_end[i + 1];
@@ -192,8 +203,9 @@ void expand_map(const std::vector<std::string_view>& lines, size_t first, size_t
 // line of the label (a header ';' line above a "'Title" line belongs to it), or `map_start`.
 size_t find_label(const std::vector<std::string_view>& lines, const std::vector<bool>& in_comment,
                   size_t gap_start, size_t map_start, std::string& title) {
+    // "::" comments between a label and its map are passed over like empty lines.
     size_t at = map_start;
-    while (at > gap_start && trim(lines[at - 1]).empty()) --at;
+    while (at > gap_start && (trim(lines[at - 1]).empty() || is_comment_line(lines[at - 1]))) --at;
     if (at == gap_start || in_comment[at - 1]) return map_start;
     const std::string_view line = lines[at - 1];
     const bool on_map = at == map_start;
@@ -205,6 +217,25 @@ size_t find_label(const std::vector<std::string_view>& lines, const std::vector<
         --at;
     }
     return at;
+}
+
+// The first "Collection:" key outside comments, else the heading's first "Title:" key.
+std::string collection_name(const std::vector<std::string_view>& lines,
+                            const std::vector<bool>& in_comment,
+                            const std::vector<std::string>& heading) {
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (!in_comment[i] && is_metadata(lines[i], "collection") &&
+            !metadata_value(lines[i]).empty())
+            return std::string(metadata_value(lines[i]));
+    }
+    const std::vector<bool> heading_comments =
+        comment_lines(std::vector<std::string_view>(heading.begin(), heading.end()));
+    for (size_t i = 0; i < heading.size(); ++i) {
+        if (!heading_comments[i] && is_metadata(heading[i], "title") &&
+            !metadata_value(heading[i]).empty())
+            return std::string(metadata_value(heading[i]));
+    }
+    return {};
 }
 
 }  // namespace
@@ -275,5 +306,6 @@ bool read_common_format(std::string_view text, CommonCollection& collection, std
     }
     if (!collection.levels.empty())
         take_title_line(collection.levels.back(), lines, in_comment, gap_start, lines.size());
+    collection.name = collection_name(lines, in_comment, collection.heading);
     return true;
 }

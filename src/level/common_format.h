@@ -8,7 +8,9 @@
 // The plain-text level format most published box-pushing collections are written in, read
 // into rows the game's own format can hold. Board characters: '#' wall, '@' man, '+' man on
 // target, '$' box, '*' box on target, '.' target, and space, '-' or '_' as floor. Rows may be
-// run-length encoded ("3#2-$#") and several rows may share a line, split by '|'.
+// run-length encoded ("3#2-$#") and several rows may share a line, split by '|'. Metadata keys
+// ("Title:", "Author:", "Collection:") are matched in any case, with blanks around the colon;
+// "Comment:" ... "Comment-End:" blocks and lines beginning with "::" are comments.
 
 // One level as its author wrote it: rows expanded (floor written as spaces, nothing after the
 // last wall) and the title byte for byte.
@@ -25,6 +27,9 @@ struct CommonLevel {
 // levels in file order.
 struct CommonCollection {
     std::vector<std::string> heading;
+    // The collection's name in the file's own words: its "Collection:" key, else a "Title:" key
+    // of its heading; empty when it has neither.
+    std::string name;
     std::vector<CommonLevel> levels;
 };
 

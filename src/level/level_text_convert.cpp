@@ -127,6 +127,7 @@ std::string convert_level_text(std::string_view text, ConvertReport& report) {
     CommonCollection common;
     if (!read_common_format(text, common, report.error)) return {};
     report.levels_read = static_cast<int32_t>(common.levels.size());
+    report.collection_name = common.name;
     const std::vector<std::string_view> lines = split_lines(text);
     std::vector<bool> map_starts(lines.size(), false);
     for (const CommonLevel& level : common.levels) map_starts[level.first_line - 1] = true;

@@ -11,6 +11,7 @@ struct ConvertReport {
     bool game_format = false;
     int32_t levels_read = 0;
     int32_t levels_written = 0;
+    std::string collection_name;        // the file's own name for its collection, or empty
     std::vector<std::string> changes;   // one line each, for the author
     std::vector<std::string> left_out;  // "level N (line L): reason", one per level not written
     std::string error;                  // the file could not be read at all; nothing came out

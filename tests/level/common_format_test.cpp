@@ -70,6 +70,32 @@ TEST(CommonFormat, TakesTitlesFromLabelsAndTitleLines) {
     EXPECT_EQ(collection.levels[1].first_line, 17);
 }
 
+TEST(CommonFormat, ReadsMetadataInAnyCaseAndOrder) {
+    const std::string map = "#####\n#@$.#\n#####\n";
+    // Blanks around the colon, any case, Author: and other keys before or after the title; a
+    // heading Title: names the collection.
+    CommonCollection collection =
+        read("TITLE : Blanks Around Colons\nauthor:We\n\n" + map + "Author: We\nTitle : First\n\n" +
+             map + "title:Second\nDATE : 2026\n\n" + map + "Author : Them\n  Title\t:  Third \n");
+    expect_levels(collection, {{small, "First"}, {small, "Second"}, {small, "Third"}});
+    EXPECT_EQ(collection.name, "Blanks Around Colons");
+    // A Collection: key, wherever it stands, names the collection before any title.
+    collection = read("Title: The Heading\n\n" + map + "Title: One\ncollection : Cellar Works\n");
+    expect_levels(collection, {{small, "One"}});
+    EXPECT_EQ(collection.name, "Cellar Works");
+    EXPECT_EQ(read("Author: We\n\n" + map).name, "");
+}
+
+TEST(CommonFormat, PassesOverCommentLines) {
+    const std::string map = "#####\n#@$.#\n#####\n";
+    // A "::" line is no title, no label and no metadata, but lets the label above it through.
+    const CommonCollection collection =
+        read(":: Collection: Not This\nTitle: Commented\n\n; 1\n:: about level one\n" + map +
+             ":: Title: not a title\n\n:: sits on the map\n" + map + "\n::\n" + map);
+    expect_levels(collection, {{small, "1"}, {small, ""}, {small, ""}});
+    EXPECT_EQ(collection.name, "Commented");
+}
+
 TEST(CommonFormat, ReadsABigBoardWithHundredsOfBoxes) {
     Rows rows(50, std::string(50, '#'));
     int boxes = 0;

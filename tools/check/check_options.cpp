@@ -34,6 +34,8 @@ bool parse_check_options(const std::vector<std::string>& arguments, CheckOptions
             options.find = true;
         } else if (argument == "--convert") {
             options.convert = true;
+        } else if (argument == "--import") {
+            options.import = true;
         } else if (argument == "--time") {
             if (!read_positive(arguments[++i], value)) {
                 error = "--time needs a positive number of seconds, not '" + arguments[i] + "'";
@@ -54,6 +56,14 @@ bool parse_check_options(const std::vector<std::string>& arguments, CheckOptions
         }
     }
     if (options.help) return true;
+    if (options.convert && options.import) {
+        error = "--convert and --import do not go together";
+        return false;
+    }
+    if (options.import && options.files.size() < 3) {
+        error = "--import takes LEVELS_DIR SHIPPED_DIR FILE...";
+        return false;
+    }
     if (options.convert && options.files.size() != 2) {
         error = "--convert takes exactly two files: IN OUT";
         return false;
@@ -68,6 +78,7 @@ bool parse_check_options(const std::vector<std::string>& arguments, CheckOptions
 std::string check_usage() {
     return "Usage: pushwell-check [options] FILE...\n"
            "       pushwell-check --convert IN OUT\n"
+           "       pushwell-check --import LEVELS_DIR SHIPPED_DIR FILE...\n"
            "\n"
            "Imports each level file as the game does (its faults are reported in the game's\n"
            "words) and proves every level: one line per level with the optimal solution,\n"
@@ -89,9 +100,14 @@ std::string check_usage() {
            "  --convert       write IN, a collection in the common level format (or the game's\n"
            "                  own), to OUT in the game's format; levels the game would refuse\n"
            "                  are left out and named, then OUT is imported and checked\n"
+           "  --import        convert each FILE into the player's LEVELS_DIR under the name\n"
+           "                  its file gives the collection (or its file name), never taking a\n"
+           "                  name of SHIPPED_DIR or of a file already there: one line per file\n"
+           "                  (what `pushwell import` runs)\n"
            "  --help          this text\n"
            "\n"
            "Exit code: 0 when every level of every file is proven solvable (or the converted\n"
-           "file imports with nothing left out or faulty), 1 otherwise, 2 for a wrong command "
-           "line.\n";
+           "file imports with nothing left out or faulty; every file imported whole), 1 "
+           "otherwise,\n"
+           "2 for a wrong command line.\n";
 }

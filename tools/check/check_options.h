@@ -10,6 +10,7 @@ struct CheckOptions {
     bool help = false;
     bool tsv = false;
     bool convert = false;  // files are then exactly IN and OUT
+    bool import = false;   // files are then LEVELS_DIR, SHIPPED_DIR and the files to import
     bool find = false;     // a solution where the optimum cannot be proven
     Optimise optimise = Optimise::pushes;
     SolveLimits limits;

@@ -1,13 +1,12 @@
 #include "level_check.h"
 
-#include <filesystem>
 #include <fstream>
 #include <iomanip>
-#include <sstream>
 
 #include "file/atomic_file.h"
 #include "level/collection.h"
 #include "level/level_text_convert.h"
+#include "level_file_reading.h"
 #include "solver/layout_checks.h"
 #include "solver/solver.h"
 
@@ -107,18 +106,6 @@ bool report_file_faults(const std::string& path, std::ostream& out) {
     return faults.empty();
 }
 
-// Reads a whole file; false when it is not a regular file or cannot be read.
-bool read_file(const std::string& path, std::string& text) {
-    std::error_code status_error;
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream read;
-    if (!std::filesystem::is_regular_file(path, status_error) || !in ||
-        !(read << in.rdbuf() || in.peek() == std::ifstream::traits_type::eof()))
-        return false;
-    text = read.str();
-    return true;
-}
-
 }  // namespace
 
 bool check_level_file(const std::string& path, const CheckOptions& options, std::ostream& out,
@@ -167,7 +154,7 @@ bool check_level_file(const std::string& path, const CheckOptions& options, std:
 bool convert_level_file(const std::string& in_path, const std::string& out_path, std::ostream& out,
                         std::ostream& err) {
     std::string text;
-    if (!read_file(in_path, text)) {
+    if (!read_level_file(in_path, text)) {
         err << in_path << ": cannot be read" << std::endl;
         return false;
     }
