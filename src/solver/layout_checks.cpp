@@ -2,26 +2,21 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <istream>
-#include <iterator>
 #include <string_view>
 #include <utility>
 
-#include "level/game_reading.h"
+#include "level/game_text.h"
 #include "solver/board.h"
 
-std::vector<std::string> file_layout_faults(std::istream& in) {
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    // Split as the game splits: at line feeds only.
-    std::vector<std::string_view> lines;
-    for (size_t start = 0; start < text.size();) {
-        const size_t end = std::min(text.find('\n', start), text.size());
-        lines.emplace_back(text.data() + start, end - start);
-        start = end + 1;
-    }
-    const std::vector<GameReadLevel> levels = read_as_game(lines);
+std::vector<std::string> file_layout_faults(std::string_view text) {
+    // A line feed at the very end of the file closes the map as an empty line would.
+    const bool ends_with_line_feed = !text.empty() && text.back() == '\n';
+    std::vector<std::string_view> lines = game_lines(text);
+    // The empty line after a last line feed is not a line of the file, nor a title line.
+    if (ends_with_line_feed) lines.pop_back();
+    const std::vector<GameTextLevel> levels = split_game_levels(lines);
     std::vector<bool> untitled(lines.size(), false);
-    for (const GameReadLevel& level : levels) {
+    for (const GameTextLevel& level : levels) {
         const size_t title = level.header + 1;
         if (level.has_title_line && (lines[title].empty() || lines[title][0] != '\''))
             untitled[title] = true;
@@ -35,8 +30,6 @@ std::vector<std::string> file_layout_faults(std::istream& in) {
             faults.push_back(where +
                              "a title line beginning with an apostrophe must follow the header");
     }
-    // A line feed at the very end of the file closes the map as an empty line would.
-    const bool ends_with_line_feed = !text.empty() && text.back() == '\n';
     if (!levels.empty() && (levels.back().map_first == levels.back().map_end ||
                             (levels.back().map_end == lines.size() && !ends_with_line_feed)))
         faults.push_back("the last level is not closed by an empty line");

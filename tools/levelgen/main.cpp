@@ -18,6 +18,7 @@
 #include <string>
 
 #include "generate.h"
+#include "level/game_format_writer.h"
 #include "level_text.h"
 #include "verify.h"
 
@@ -100,7 +101,8 @@ int generate(int argc, char** argv) {
         if (!level) continue;
         idle = 0;
         ++made;
-        write_level(std::cout, made, "'Seed " + std::to_string(seed), level->puzzle);
+        std::cout << game_level_text(made, "Seed " + std::to_string(seed),
+                                     format_rows(level->puzzle));
         std::cerr << "seed " << seed << ": " << level->pushes << " pushes, detour " << level->detour
                   << ", " << level->states << " positions\n";
     }

@@ -1,6 +1,5 @@
 #include "verify.h"
 
-#include <fstream>
 #include <ostream>
 
 #include "level/collection.h"
@@ -52,14 +51,14 @@ bool prove_level(const TLevel& level, const SolveLimits& limits, std::ostream& o
 
 bool verify_file(const std::string& path, const SolveLimits& limits, std::ostream& out) {
     TLevelCollection collection;
-    const int imported = import_path(collection, path);
+    std::string text;
+    const int imported = import_path(collection, path, text);
     if (imported == -1) {
         out << path << ": cannot open\n";
         return false;
     }
     bool all_fine = true;
-    std::ifstream in(path, std::ios::binary);
-    for (const std::string& fault : file_layout_faults(in)) {
+    for (const std::string& fault : file_layout_faults(text)) {
         out << path << ": " << fault << '\n';
         all_fine = false;
     }
