@@ -17,15 +17,10 @@ struct PieceCounts {
 };
 
 // The faults in what the map holds, once its board is read.
-void count_faults(const PieceCounts& counts, const TLevel& level, std::vector<MapFault>& faults) {
+void count_faults(const PieceCounts& counts, std::vector<MapFault>& faults) {
     if (counts.men != 1) faults.push_back({MapFault::men});
     if (counts.targets != counts.boxes) faults.push_back({MapFault::boxes_and_targets});
     if (counts.boxes == 0) faults.push_back({MapFault::no_boxes});
-    // A gap in the wall lets the outside reach the man: he could step out but never be
-    // brought back by undo, so such a level cannot be played.
-    if (counts.men == 1 &&
-        level.get_cell(level.get_start_column(), level.get_start_row()) == Cell::outside)
-        faults.push_back({MapFault::man_outside});
 }
 
 // The cell of each byte that is wall or floor; no_cell for every other byte.
@@ -113,8 +108,13 @@ std::vector<MapFault> read_map(const std::vector<std::string_view>& rows, size_t
         }
         level.set_row(r, out, length);
     }
+    count_faults(counts, faults);
     level.mark_outside();
-    count_faults(counts, level, faults);
+    // A gap in the wall lets the outside reach the man: he could step out but never be
+    // brought back by undo, so such a level cannot be played.
+    if (counts.men == 1 &&
+        level.get_cell(level.get_start_column(), level.get_start_row()) == Cell::outside)
+        faults.push_back({MapFault::man_outside});
     return faults;
 }
 
@@ -143,7 +143,7 @@ std::optional<MapFault> built_level_fault(const TLevel& level) {
         }
     }
     std::vector<MapFault> faults;
-    count_faults(counts, level, faults);
+    count_faults(counts, faults);
     if (faults.empty()) return std::nullopt;
     return faults.front();
 }

@@ -30,7 +30,8 @@ std::vector<MapFault> read_map(const std::vector<std::string_view>& rows, size_t
 // map where the game reads one, so it is a bad line here.
 std::vector<MapFault> read_map(const std::vector<std::string>& rows, TLevel& level);
 
-// What the game would find wrong with a level that is built already (by a tool, or imported):
-// no board, too large, no man on it, boxes and targets, the man outside the walls. The first
-// fault, if any.
+// What the game would find wrong with what a level built already (by a tool, or imported)
+// holds: no board, too large, no man on it, boxes and targets. The first such fault, if any.
+// Where the man stands is left to the layout checks: a man outside the walls can still be
+// searched, the game just never lets him play there.
 std::optional<MapFault> built_level_fault(const TLevel& level);

@@ -2,17 +2,17 @@
 
 #include <algorithm>
 #include <deque>
+#include <optional>
+
+#include "level/map_validation.h"
 
 bool SolverBoard::load(const TLevel& level, std::string& error, int64_t memory_bytes) {
-    if (!load_room(level, error)) return false;
-    if (man_start_ == no_square) {
-        error = "the man starts off the board";
+    // The game's own verdict on the level, in its words.
+    if (const std::optional<MapFault> fault = built_level_fault(level)) {
+        error = fault->words();
         return false;
     }
-    if (start_boxes_.empty() || start_boxes_.size() != targets_.size()) {
-        error = "the numbers of boxes and targets differ";
-        return false;
-    }
+    load_room(level, error);
     // One distance per target and square, and the estimate's boxes x targets matrix.
     const int64_t targets = static_cast<int64_t>(targets_.size());
     const int64_t table_bytes = (targets * static_cast<int64_t>(free_.size()) + targets * targets) *
@@ -26,14 +26,10 @@ bool SolverBoard::load(const TLevel& level, std::string& error, int64_t memory_b
 }
 
 bool SolverBoard::load_room(const TLevel& level, std::string& error) {
-    if (!level.has_grid()) {
-        error = "the level has no board";
-        return false;
-    }
     // Square numbers and push counts stay far inside 32 bits only up to the game's own limit.
-    if (level.get_width() > max_board_side || level.get_height() > max_board_side) {
-        error = "the level is larger than " + std::to_string(max_board_side) + " x " +
-                std::to_string(max_board_side);
+    if (!level.has_grid() || level.get_width() > max_board_side ||
+        level.get_height() > max_board_side) {
+        error = MapFault{level.has_grid() ? MapFault::too_large : MapFault::too_small}.words();
         return false;
     }
     width_ = level.get_width();

@@ -5,12 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "level/directions.h"
 #include "level/level.h"
-
-// The step one square takes in each direction index 0..3 (left, right, up, down): the one table
-// every tool walks the board with.
-constexpr int32_t step_columns[4] = {-1, 1, 0, 0};
-constexpr int32_t step_rows[4] = {0, 0, -1, 1};
 
 // The unchanging part of a level as the solver sees it: which squares a box or the man may
 // ever stand on, where the targets are, which squares are dead, and how many pushes a lone box
@@ -20,13 +16,12 @@ class SolverBoard {
     static constexpr int32_t no_square = -1;
     static constexpr int32_t unreachable = INT32_MAX / 4;
 
-    // Reads the board, the boxes and the man's start square. False, with the reason in
-    // `error`, for a level the game would not accept (no board, larger than the game takes, or
-    // boxes and targets differ); also false, with the reason "memory", when the distance tables
-    // alone would take more than `memory_bytes`.
+    // Reads the board, the boxes and the man's start square. False, with the game's words in
+    // `error`, for a level the game would not accept (see built_level_fault); also false, with
+    // the reason "memory", when the distance tables alone would take more than `memory_bytes`.
     bool load(const TLevel& level, std::string& error, int64_t memory_bytes = INT64_MAX);
     // Reads only the room: its free squares, targets and neighbours, with whatever boxes and
-    // man it holds so far, for tools that are still filling it. False, with the reason in
+    // man it holds so far, for tools that are still filling it. False, with the game's words in
     // `error`, for no board or one larger than the game takes. A man off the board reads as
     // no_square. Dead squares and push distances are measured by `load` alone.
     bool load_room(const TLevel& level, std::string& error);
@@ -50,7 +45,6 @@ class SolverBoard {
     const std::vector<int32_t>& targets() const { return targets_; }
     // Sorted by square.
     const std::vector<int32_t>& start_boxes() const { return start_boxes_; }
-    // May be a square the man can never return to (outside the walls after the fill), or
     // no_square for a room read without him.
     int32_t man_start() const { return man_start_; }
     // Fewest pushes that bring a lone box from `square` to target number `target_index`.
@@ -73,8 +67,3 @@ class SolverBoard {
     int32_t man_start_ = 0;
     std::vector<std::vector<int32_t>> push_distance_;
 };
-
-// Direction index 0..3 of the solver is the game's Direction code minus 1.
-inline int opposite(int direction) {
-    return direction ^ 1;
-}

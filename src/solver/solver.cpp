@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "level/move_letters.h"
 #include "solver/board.h"
 #include "solver/push_search.h"
 #include "solver/solution_path.h"
@@ -39,7 +40,7 @@ SolveResult search_level(const TLevel& level, const SolverBoard& board, Optimise
     if (result.status != SolveStatus::solved) return result;
     result.path = spell_path(board, search.solution());
     // Nothing is claimed that the game itself has not accepted.
-    const bool replayed = replay_path(level, result.path, result.moves, result.pushes);
+    const bool replayed = replay_moves(level, result.path, result.moves, result.pushes);
     const int32_t counted = optimise == Optimise::pushes ? result.pushes : result.moves;
     if (!replayed || (goal == SearchGoal::prove && counted != result.bound)) {
         result.status = SolveStatus::invalid;

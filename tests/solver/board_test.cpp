@@ -12,7 +12,7 @@ TEST(SolverBoard, ReadsARoomWithoutBoxesOrManThatTheSolverRefuses) {
     SolverBoard board;
     std::string error;
     EXPECT_FALSE(board.load(room, error));
-    EXPECT_EQ(error, "the man starts off the board");
+    EXPECT_EQ(error, "there must be one guy");
     ASSERT_TRUE(board.load_room(room, error));
     EXPECT_EQ(board.man_start(), SolverBoard::no_square);
     EXPECT_EQ(board.targets(), (std::vector<int32_t>{6, 8}));
@@ -23,7 +23,7 @@ TEST(SolverBoard, ReadsARoomWithoutBoxesOrManThatTheSolverRefuses) {
     EXPECT_FALSE(board.is_free(board.neighbour(7, 2)));
     EXPECT_EQ(board.neighbour(4, 1), SolverBoard::no_square);
     EXPECT_EQ(board.neighbour(7, 1), 7 + step_columns[1] + step_rows[1] * board.width());
-    // A level without a board is refused in the solver's words.
+    // A level without a board is refused in the game's words.
     EXPECT_FALSE(board.load_room(TLevel(), error));
-    EXPECT_EQ(error, "the level has no board");
+    EXPECT_EQ(error, "level is smaller than 3 x 3");
 }

@@ -2,6 +2,7 @@
 // pushes than the proven optimum; a level proven within the share stays "optimal".
 #include <gtest/gtest.h>
 
+#include "level/move_letters.h"
 #include "reference_search.h"
 #include "solver/push_search.h"
 #include "solver/solution_path.h"
@@ -30,7 +31,7 @@ TEST(FindSearch, SolutionsReplayAndNeverBeatTheOptimum) {
             PushSearch search(board, Optimise::pushes, SolveLimits(), goal);
             ASSERT_EQ(search.run(), SolveStatus::solved);
             int32_t moves = 0, pushes = 0;
-            ASSERT_TRUE(replay_path(level, spell_path(board, search.solution()), moves, pushes));
+            ASSERT_TRUE(replay_moves(level, spell_path(board, search.solution()), moves, pushes));
             EXPECT_GE(pushes, optimum->first);
             longer += pushes > optimum->first ? 1 : 0;
         }

@@ -1,10 +1,10 @@
 #include "generate.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string>
 
 #include "arena.h"
+#include "level/move_letters.h"
 #include "search.h"
 #include "solver/board.h"
 #include "solver/solver.h"
@@ -28,13 +28,12 @@ std::vector<bool> box_squares_along(const Puzzle& puzzle, const SolverBoard& boa
                                     const std::string& path) {
     std::vector<bool> used = puzzle.boxes;
     int man = puzzle.man;
-    for (const char step : path) {
-        const size_t d = std::string("lrud").find(
-            static_cast<char>(std::tolower(static_cast<unsigned char>(step))));
-        if (d == std::string::npos) break;
-        man = board.neighbour(man, static_cast<int>(d));
-        if (std::isupper(static_cast<unsigned char>(step)))
-            used[static_cast<size_t>(board.neighbour(man, static_cast<int>(d)))] = true;
+    for (const char letter : path) {
+        int direction = 0;
+        bool push = false;
+        if (!read_move_letter(letter, direction, push)) break;
+        man = board.neighbour(man, direction);
+        if (push) used[static_cast<size_t>(board.neighbour(man, direction))] = true;
     }
     return used;
 }
