@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "level/collection.h"
-#include "solver/layout_checks.h"
+#include "level/layout_checks.h"
 
 namespace {
 

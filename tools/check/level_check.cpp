@@ -7,8 +7,8 @@
 
 #include "file/atomic_file.h"
 #include "level/collection.h"
+#include "level/layout_checks.h"
 #include "level/level_text_convert.h"
-#include "solver/layout_checks.h"
 #include "solver/solver.h"
 
 namespace {

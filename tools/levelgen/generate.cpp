@@ -24,7 +24,7 @@ Puzzle placed(const Puzzle& room, const Arena& arena, const StateKey& key) {
 
 // Every board square a box stands on while the man walks `path` (l r u d a step, L R U D a
 // push), the boxes' start squares included.
-std::vector<bool> box_squares_along(const Puzzle& puzzle, const SolverBoard& board,
+std::vector<bool> box_squares_along(const Puzzle& puzzle, const BoardRoom& board,
                                     const std::string& path) {
     std::vector<bool> used = puzzle.boxes;
     int man = puzzle.man;
@@ -60,7 +60,7 @@ int straight_line_pushes(const Puzzle& puzzle) {
 int idle_squares(const Puzzle& puzzle, const SolveLimits& limits) {
     const SolveResult solved = solve_level(game_level(puzzle), Optimise::pushes, limits);
     if (solved.status != SolveStatus::solved) return static_cast<int>(puzzle.squares.size());
-    const SolverBoard board = room_board(puzzle);
+    const BoardRoom board = room_board(puzzle);
     const std::vector<bool> box_squares = box_squares_along(puzzle, board, solved.path);
     const Arena arena(board, puzzle.man);
     int idle = 0;
@@ -78,7 +78,7 @@ int idle_squares(const Puzzle& puzzle, const SolveLimits& limits) {
 std::optional<Generated> generate_level(std::mt19937& random, const GenerateOptions& options) {
     Puzzle room;
     if (!carve_room(random, options.shape, room)) return std::nullopt;
-    const SolverBoard board = room_board(room);
+    const BoardRoom board = room_board(room);
     std::vector<int> floor;
     for (int square = 0; square < board.square_count(); ++square) {
         if (board.is_free(square)) floor.push_back(square);

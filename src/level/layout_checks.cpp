@@ -1,12 +1,13 @@
-#include "solver/layout_checks.h"
+#include "level/layout_checks.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <string_view>
 #include <utility>
 
+#include "level/directions.h"
 #include "level/game_text.h"
-#include "solver/board.h"
+#include "level/map_chars.h"
 
 std::vector<std::string> file_layout_faults(std::string_view text) {
     // A line feed at the very end of the file closes the map as an empty line would.
@@ -38,10 +39,6 @@ std::vector<std::string> file_layout_faults(std::string_view text) {
 
 namespace {
 
-bool holds_box(Cell cell) {
-    return cell == Cell::box || cell == Cell::box_on_target;
-}
-
 // The squares of a board, marked by a breadth-first walk.
 class Walk {
   public:
@@ -63,7 +60,7 @@ class Walk {
         while (!pending.empty()) {
             const auto [c, r] = pending.back();
             pending.pop_back();
-            for (int d = 0; d < 4; ++d) {
+            for (int d = 0; d < direction_count; ++d) {
                 const int32_t next_column = c + step_columns[d], next_row = r + step_rows[d];
                 if (on_board(next_column, next_row) && !is_marked(next_column, next_row) &&
                     passable(level.get_cell(next_column, next_row)))
@@ -82,7 +79,7 @@ class Walk {
         while (!pending.empty()) {
             const auto [c, r] = pending.back();
             pending.pop_back();
-            for (int d = 0; d < 4; ++d) {
+            for (int d = 0; d < direction_count; ++d) {
                 const int32_t to_column = c + step_columns[d], to_row = r + step_rows[d];
                 if (man_area.is_marked(c - step_columns[d], r - step_rows[d]) &&
                     man_area.is_marked(to_column, to_row) && !is_marked(to_column, to_row))
@@ -138,7 +135,7 @@ std::string level_layout_fault(const TLevel& level) {
     for (int32_t r = 0; r < level.get_height(); ++r) {
         for (int32_t c = 0; c < level.get_width(); ++c) {
             if (!man_area.is_marked(c, r)) continue;
-            for (int d = 0; d < 4; ++d) {
+            for (int d = 0; d < direction_count; ++d) {
                 const int32_t next_column = c + step_columns[d], next_row = r + step_rows[d];
                 const Cell next = level.get_cell(next_column, next_row);
                 if (next == Cell::outside || next == Cell::no_cell)

@@ -1,4 +1,4 @@
-#include "solver/layout_checks.h"
+#include "level/layout_checks.h"
 
 #include <gtest/gtest.h>
 
