@@ -16,8 +16,7 @@ constexpr int max_boxes = 12;
 // Levels the solver would refuse are still handed to it: refusing them is its job too.
 bool too_many_boxes(const TLevel& level) {
     SolverBoard board;
-    std::string reason;
-    return board.load(level, reason) && board.start_boxes().size() > max_boxes;
+    return board.load(level) && board.start_boxes().size() > max_boxes;
 }
 
 void replay(const TLevel& level, const SolveResult& result) {

@@ -1,14 +1,13 @@
 #include "level/board_room.h"
 
 #include "level/map_chars.h"
-#include "level/map_validation.h"
 
-bool BoardRoom::load_room(const TLevel& level, std::string& error) {
+Outcome<MapFault::Kind> BoardRoom::load_room(const TLevel& level) {
     // Square numbers and push counts stay far inside 32 bits only up to the game's own limit.
     if (!level.has_grid() || level.get_width() > max_board_side ||
         level.get_height() > max_board_side) {
-        error = MapFault{level.has_grid() ? MapFault::too_large : MapFault::too_small}.words();
-        return false;
+        const MapFault fault{level.has_grid() ? MapFault::too_large : MapFault::too_small};
+        return Outcome<MapFault::Kind>::failure(fault.kind, fault.words());
     }
     width_ = level.get_width();
     height_ = level.get_height();
@@ -33,7 +32,7 @@ bool BoardRoom::load_room(const TLevel& level, std::string& error) {
         man_column >= 0 && man_column < width_ && man_row >= 0 && man_row < height_;
     man_start_ = man_on_board ? man_column + man_row * width_ : no_square;
     find_neighbours();
-    return true;
+    return {};
 }
 
 void BoardRoom::find_neighbours() {

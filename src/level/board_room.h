@@ -6,6 +6,8 @@
 
 #include "level/directions.h"
 #include "level/level.h"
+#include "level/map_validation.h"
+#include "outcome/outcome.h"
 
 // A level's room as the tools walk it: which squares a box or the man may ever stand on, the
 // targets, each square's neighbours, and the boxes and man it holds so far. Squares are numbered
@@ -15,10 +17,9 @@ class BoardRoom {
   public:
     static constexpr int32_t no_square = -1;
 
-    // Reads the room, with whatever boxes and man it holds. False, with the game's words in
-    // `error`, for no board or one larger than the game takes. A man off the board reads as
-    // no_square.
-    bool load_room(const TLevel& level, std::string& error);
+    // Reads the room, with whatever boxes and man it holds. Fails, in the game's words, for no
+    // board or one larger than the game takes. A man off the board reads as no_square.
+    Outcome<MapFault::Kind> load_room(const TLevel& level);
 
     int32_t width() const { return width_; }
     int32_t height() const { return height_; }

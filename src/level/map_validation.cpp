@@ -126,10 +126,13 @@ std::vector<MapFault> read_map(const std::vector<std::string>& rows, TLevel& lev
     return read_map(views, width, rows.size(), level, row_cells);
 }
 
-std::optional<MapFault> built_level_fault(const TLevel& level) {
-    if (!level.has_grid()) return MapFault{MapFault::too_small};
+Outcome<MapFault::Kind> built_level_fault(const TLevel& level) {
+    const auto fails = [](const MapFault& fault) {
+        return Outcome<MapFault::Kind>::failure(fault.kind, fault.words());
+    };
+    if (!level.has_grid()) return fails({MapFault::too_small});
     if (level.get_width() > max_board_side || level.get_height() > max_board_side)
-        return MapFault{MapFault::too_large};
+        return fails({MapFault::too_large});
     PieceCounts counts;
     const int32_t man_column = level.get_start_column(), man_row = level.get_start_row();
     const bool man_on_board = man_column >= 0 && man_column < level.get_width() && man_row >= 0 &&
@@ -144,6 +147,6 @@ std::optional<MapFault> built_level_fault(const TLevel& level) {
     }
     std::vector<MapFault> faults;
     count_faults(counts, faults);
-    if (faults.empty()) return std::nullopt;
-    return faults.front();
+    if (faults.empty()) return {};
+    return fails(faults.front());
 }

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "level/level.h"
+#include "outcome/outcome.h"
 
 // What makes the game refuse a level. The words are the importer's, which the game prints;
 // every other part of Pushwell that refuses a map says it in the same words.
@@ -31,7 +31,7 @@ std::vector<MapFault> read_map(const std::vector<std::string_view>& rows, size_t
 std::vector<MapFault> read_map(const std::vector<std::string>& rows, TLevel& level);
 
 // What the game would find wrong with what a level built already (by a tool, or imported)
-// holds: no board, too large, no man on it, boxes and targets. The first such fault, if any.
+// holds: no board, too large, no man on it, boxes and targets. Fails with the first such fault.
 // Where the man stands is left to the layout checks: a man outside the walls can still be
 // searched, the game just never lets him play there.
-std::optional<MapFault> built_level_fault(const TLevel& level);
+Outcome<MapFault::Kind> built_level_fault(const TLevel& level);

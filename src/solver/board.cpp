@@ -1,27 +1,21 @@
 #include "solver/board.h"
 
 #include <deque>
-#include <optional>
 
 #include "level/map_validation.h"
 
-bool SolverBoard::load(const TLevel& level, std::string& error, int64_t memory_bytes) {
+Outcome<SolverBoard::LoadError> SolverBoard::load(const TLevel& level, int64_t memory_bytes) {
     // The game's own verdict on the level, in its words.
-    if (const std::optional<MapFault> fault = built_level_fault(level)) {
-        error = fault->words();
-        return false;
-    }
-    BoardRoom::load_room(level, error);
+    const Outcome<MapFault::Kind> judged = built_level_fault(level);
+    if (!judged) return Outcome<LoadError>::failure(LoadError::refused, judged.words());
+    load_room(level);
     // One distance per target and square, and the estimate's boxes x targets matrix.
     const int64_t targets = static_cast<int64_t>(targets_.size());
     const int64_t table_bytes = (targets * static_cast<int64_t>(free_.size()) + targets * targets) *
                                 int64_t{sizeof(int32_t)};
-    if (table_bytes > memory_bytes) {
-        error = "memory";
-        return false;
-    }
+    if (table_bytes > memory_bytes) return Outcome<LoadError>::failure(LoadError::memory, "memory");
     measure_push_distances();
-    return true;
+    return {};
 }
 
 // Pulls a lone box back from each target: the squares it gets to are those from which a box

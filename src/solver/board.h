@@ -14,11 +14,13 @@ class SolverBoard : public BoardRoom {
   public:
     static constexpr int32_t unreachable = INT32_MAX / 4;
 
-    // Reads the room, the boxes and the man's start square. False, with the game's words in
-    // `error`, for a level the game would not accept (see built_level_fault); also false, with
-    // the reason "memory", when the distance tables alone would take more than `memory_bytes`.
-    // A man outside the walls (after the fill) is still searched from there.
-    bool load(const TLevel& level, std::string& error, int64_t memory_bytes = INT64_MAX);
+    enum class LoadError {
+        refused,  // a level the game would not accept (see built_level_fault), in its words
+        memory,   // the distance tables alone would take more than the memory allowed
+    };
+    // Reads the room, the boxes and the man's start square, and measures the tables. A man
+    // outside the walls (after the fill) is still searched from there.
+    Outcome<LoadError> load(const TLevel& level, int64_t memory_bytes = INT64_MAX);
 
     int64_t memory_bytes() const;
 

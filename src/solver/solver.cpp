@@ -24,8 +24,11 @@ double seconds_since(Clock::time_point started) {
 // alone would pass the memory limit is a limit reached, not a fault of the level.
 bool load_board(const TLevel& level, const SolveLimits& limits, SolverBoard& board,
                 SolveResult& result) {
-    if (board.load(level, result.reason, limits.memory_bytes)) return true;
-    result.status = result.reason == "memory" ? SolveStatus::unknown : SolveStatus::invalid;
+    const Outcome<SolverBoard::LoadError> loaded = board.load(level, limits.memory_bytes);
+    if (loaded) return true;
+    result.reason = loaded.words();
+    result.status = loaded.error() == SolverBoard::LoadError::memory ? SolveStatus::unknown
+                                                                     : SolveStatus::invalid;
     return false;
 }
 

@@ -23,8 +23,8 @@ TEST(FindSearch, SolutionsReplayAndNeverBeatTheOptimum) {
         ++checked;
         SCOPED_TRACE("generated level seed " + std::to_string(seed));
         SolverBoard board;
-        std::string error;
-        ASSERT_TRUE(board.load(level, error)) << error;
+        const auto loaded = board.load(level);
+        ASSERT_TRUE(loaded) << loaded.words();
         const auto optimum = reference_optimum(level, Optimise::pushes);
         ASSERT_TRUE(optimum.has_value());
         for (SearchGoal goal : {SearchGoal::find, SearchGoal::find_packing}) {

@@ -20,8 +20,7 @@ BoardRoom walled_board(int32_t width, int32_t height, const std::vector<uint8_t>
         }
     }
     BoardRoom board;
-    std::string error;
-    board.load_room(level, error);
+    board.load_room(level);
     return board;
 }
 

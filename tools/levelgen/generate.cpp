@@ -44,8 +44,7 @@ int straight_line_pushes(const Puzzle& puzzle) {
     // The solver's board measures exactly this for its lower bound; a board it cannot read
     // (boxes and targets differ) has no such sum.
     SolverBoard board;
-    std::string error;
-    if (!board.load(game_level(puzzle), error)) return 0;
+    if (!board.load(game_level(puzzle))) return 0;
     int total = 0;
     for (const int32_t box : board.start_boxes()) {
         int32_t nearest = SolverBoard::unreachable;

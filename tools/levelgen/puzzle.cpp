@@ -40,7 +40,6 @@ TLevel game_level(const Puzzle& puzzle) {
 
 BoardRoom room_board(const Puzzle& puzzle) {
     BoardRoom board;
-    std::string error;
-    board.load_room(game_level(puzzle), error);
+    board.load_room(game_level(puzzle));
     return board;
 }
