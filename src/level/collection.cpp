@@ -1,41 +1,8 @@
 #include "level/collection.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <iostream>
 
-namespace {
-
-// The whole file in memory, read straight into one buffer: map rows are then views into it
-// instead of copies. False when the file cannot be opened or read (a directory, say).
-bool read_whole_file(const std::string& path, std::string& contents) {
-    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0) return false;
-    struct stat status;
-    // One byte more than the file's size lets the read that meets the end need no regrowth.
-    const bool sized = fstat(descriptor, &status) == 0 && status.st_size > 0;
-    contents.resize(sized ? static_cast<size_t>(status.st_size) + 1 : size_t{1} << 16);
-    size_t filled = 0;
-    for (;;) {
-        if (filled == contents.size()) contents.resize(contents.size() * 2);
-        const ssize_t got = read(descriptor, &contents[filled], contents.size() - filled);
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) {
-            close(descriptor);
-            return false;
-        }
-        if (got == 0) break;
-        filled += static_cast<size_t>(got);
-    }
-    close(descriptor);
-    contents.resize(filled);
-    return true;
-}
-
-}  // namespace
+#include "level/text_file.h"
 
 std::string import_message(const std::string& file_name, const LevelDiagnostic& diagnostic) {
     return "TLevelCollection.import: " + file_name + ": level " + std::to_string(diagnostic.level) +
@@ -51,7 +18,7 @@ int TLevelCollection::import(const std::string& directory, const std::string& fi
                              std::string& text) {
     clear_levels();
     const std::string path = directory + file_name;
-    if (!read_whole_file(path, text)) {
+    if (!read_text_file(path, text)) {
         std::cerr << "Error: Could not open level file ( " << path << ")\n" << std::flush;
         return -1;
     }

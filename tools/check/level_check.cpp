@@ -1,14 +1,13 @@
 #include "level_check.h"
 
 #include <filesystem>
-#include <fstream>
 #include <iomanip>
-#include <sstream>
 
 #include "file/atomic_file.h"
 #include "level/collection.h"
 #include "level/layout_checks.h"
 #include "level/level_text_convert.h"
+#include "level/text_file.h"
 #include "solver/solver.h"
 
 namespace {
@@ -106,16 +105,11 @@ bool report_file_faults(const std::string& path, const std::string& text, std::o
     return faults.empty();
 }
 
-// Reads a whole file; false when it is not a regular file or cannot be read.
+// Reads a whole file; false when it is not a regular file (a device could be endless) or cannot
+// be read.
 bool read_file(const std::string& path, std::string& text) {
     std::error_code status_error;
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream read;
-    if (!std::filesystem::is_regular_file(path, status_error) || !in ||
-        !(read << in.rdbuf() || in.peek() == std::ifstream::traits_type::eof()))
-        return false;
-    text = read.str();
-    return true;
+    return std::filesystem::is_regular_file(path, status_error) && read_text_file(path, text);
 }
 
 }  // namespace
