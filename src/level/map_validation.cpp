@@ -126,7 +126,7 @@ std::vector<MapFault> read_map(const std::vector<std::string>& rows, TLevel& lev
     return read_map(views, width, rows.size(), level, row_cells);
 }
 
-Outcome<MapFault::Kind> built_level_fault(const TLevel& level) {
+Outcome<MapFault::Kind> check_built_level(const TLevel& level) {
     const auto fails = [](const MapFault& fault) {
         return Outcome<MapFault::Kind>::failure(fault.kind, fault.words());
     };

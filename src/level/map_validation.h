@@ -34,4 +34,4 @@ std::vector<MapFault> read_map(const std::vector<std::string>& rows, TLevel& lev
 // holds: no board, too large, no man on it, boxes and targets. Fails with the first such fault.
 // Where the man stands is left to the layout checks: a man outside the walls can still be
 // searched, the game just never lets him play there.
-Outcome<MapFault::Kind> built_level_fault(const TLevel& level);
+Outcome<MapFault::Kind> check_built_level(const TLevel& level);

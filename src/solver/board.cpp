@@ -6,7 +6,7 @@
 
 Outcome<SolverBoard::LoadError> SolverBoard::load(const TLevel& level, int64_t memory_bytes) {
     // The game's own verdict on the level, in its words.
-    const Outcome<MapFault::Kind> judged = built_level_fault(level);
+    const Outcome<MapFault::Kind> judged = check_built_level(level);
     if (!judged) return Outcome<LoadError>::failure(LoadError::refused, judged.words());
     load_room(level);
     // One distance per target and square, and the estimate's boxes x targets matrix.

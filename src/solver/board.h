@@ -15,7 +15,7 @@ class SolverBoard : public BoardRoom {
     static constexpr int32_t unreachable = INT32_MAX / 4;
 
     enum class LoadError {
-        refused,  // a level the game would not accept (see built_level_fault), in its words
+        refused,  // a level the game would not accept (see check_built_level), in its words
         memory,   // the distance tables alone would take more than the memory allowed
     };
     // Reads the room, the boxes and the man's start square, and measures the tables. A man
