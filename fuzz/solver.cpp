@@ -4,10 +4,8 @@
 // end solved.
 #include "solver/solver.h"
 
-#include <cctype>
-
 #include "fuzz_support.h"
-#include "level/rules.h"
+#include "level/move_letters.h"
 #include "solver/board.h"
 
 namespace {
@@ -18,35 +16,13 @@ constexpr int max_boxes = 12;
 // Levels the solver would refuse are still handed to it: refusing them is its job too.
 bool too_many_boxes(const TLevel& level) {
     SolverBoard board;
-    std::string reason;
-    return board.load(level, reason) && board.start_boxes().size() > max_boxes;
+    return board.load(level) && board.start_boxes().size() > max_boxes;
 }
 
-int32_t direction_of(char letter) {
-    switch (std::tolower(static_cast<unsigned char>(letter))) {
-        case 'l':
-            return dir_left;
-        case 'r':
-            return dir_right;
-        case 'u':
-            return dir_up;
-        case 'd':
-            return dir_down;
-    }
-    return 0;
-}
-
-void replay(const TLevel& source, const SolveResult& result) {
-    TPlayLevel level;
-    level.copy_from(source);
-    int32_t pushes = 0;
-    for (char letter : result.path) {
-        const bool push = std::isupper(static_cast<unsigned char>(letter));
-        FUZZ_CHECK(move(level, direction_of(letter)) == (push ? move_push : move_step));
-        pushes += push;
-    }
-    FUZZ_CHECK(level.is_solved());
-    FUZZ_CHECK(static_cast<int32_t>(result.path.size()) == result.moves);
+void replay(const TLevel& level, const SolveResult& result) {
+    int32_t moves = 0, pushes = 0;
+    FUZZ_CHECK(replay_moves(level, result.path, moves, pushes));
+    FUZZ_CHECK(moves == result.moves);
     FUZZ_CHECK(pushes == result.pushes);
 }
 

@@ -13,6 +13,7 @@
 
 #include "bench_support.h"
 #include "level/level_text_convert.h"
+#include "level/map_chars.h"
 #include "level_check.h"
 
 namespace {
@@ -25,17 +26,20 @@ constexpr int rounds = 7;
 // target, so no level is faulty), written as many public files write it: a label on the map's
 // first row, '-' for floor, a Title: line and an author after the map, CR LF line ends.
 std::string make_level(int number, std::mt19937& random) {
-    std::vector<std::string> rows(board_side, std::string(board_side, '-'));
+    std::vector<std::string> rows(board_side, std::string(board_side, common_floor_chars[0]));
     for (int i = 0; i < board_side; ++i) {
-        rows[0][i] = rows[board_side - 1][i] = rows[i][0] = rows[i][board_side - 1] = '#';
+        rows[0][i] = rows[board_side - 1][i] = rows[i][0] = rows[i][board_side - 1] =
+            map_char::wall;
     }
     for (int r = 2; r < board_side - 2; r += 2) {
-        for (int c = 2; c < board_side - 2; c += 2) rows[r][c] = '#';
+        for (int c = 2; c < board_side - 2; c += 2) rows[r][c] = map_char::wall;
     }
-    for (const char piece : {'$', '$', '$', '$', '.', '.', '.', '.', '@'}) {
+    for (const char piece :
+         {map_char::box, map_char::box, map_char::box, map_char::box, map_char::target,
+          map_char::target, map_char::target, map_char::target, map_char::man}) {
         for (;;) {
             char& square = rows[2 + random() % (board_side - 4)][2 + random() % (board_side - 4)];
-            if (square != '-') continue;
+            if (square != common_floor_chars[0]) continue;
             square = piece;
             break;
         }

@@ -11,6 +11,7 @@
 
 #include "bench_support.h"
 #include "level/collection.h"
+#include "level/map_chars.h"
 
 namespace {
 
@@ -21,27 +22,28 @@ constexpr int rounds = 11;
 // A walled 20 x 20 room with scattered inner walls, a few boxes on their own targets and
 // elsewhere, and one man: a faultless level, so the import reports nothing.
 std::string make_level(int number, std::mt19937& random) {
-    std::vector<std::string> rows(board_side, std::string(board_side, ' '));
+    std::vector<std::string> rows(board_side, std::string(board_side, map_char::floor));
     for (int i = 0; i < board_side; ++i) {
-        rows[0][i] = rows[board_side - 1][i] = rows[i][0] = rows[i][board_side - 1] = '#';
+        rows[0][i] = rows[board_side - 1][i] = rows[i][0] = rows[i][board_side - 1] =
+            map_char::wall;
     }
     auto inner = [&]() -> char& {
         return rows[1 + random() % (board_side - 2)][1 + random() % (board_side - 2)];
     };
-    for (int i = 0; i < 40; ++i) inner() = '#';
+    for (int i = 0; i < 40; ++i) inner() = map_char::wall;
     int boxes = 0;
     for (int i = 0; i < 6; ++i) {
         char& square = inner();
-        if (square == ' ') square = '$', ++boxes;
+        if (square == map_char::floor) square = map_char::box, ++boxes;
     }
     for (int placed = 0; placed < boxes;) {
         char& square = inner();
-        if (square == ' ') square = '.', ++placed;
+        if (square == map_char::floor) square = map_char::target, ++placed;
     }
     for (;;) {
         char& square = inner();
-        if (square == ' ') {
-            square = '@';
+        if (square == map_char::floor) {
+            square = map_char::man;
             break;
         }
     }

@@ -34,8 +34,7 @@ double seconds_since(Clock::time_point start) {
 // Seconds one man walk over the level takes, averaged over many.
 double walk_seconds(const TLevel& level) {
     SolverBoard board;
-    std::string error;
-    if (!board.load(level, error)) return 0;
+    if (!board.load(level)) return 0;
     std::vector<uint8_t> occupied(board.square_count(), 0);
     for (int32_t box : board.start_boxes()) occupied[box] = 1;
     ManWalk walk;

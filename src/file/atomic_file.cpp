@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -56,9 +57,8 @@ bool give_up(int fd, const std::string& temporary) {
     return false;
 }
 
-}  // namespace
-
-bool write_file_atomically(const std::string& path, const std::string& bytes) {
+// The replacement itself; false with errno set on failure.
+bool replace_file(const std::string& path, const std::string& bytes) {
     const std::string target = resolve_link(path);
     const std::string temporary = target + ".tmp-" + std::to_string(getpid());
 
@@ -81,4 +81,12 @@ bool write_file_atomically(const std::string& path, const std::string& bytes) {
         close(directory);
     }
     return true;
+}
+
+}  // namespace
+
+Outcome<int> write_file_atomically(const std::string& path, const std::string& bytes) {
+    if (replace_file(path, bytes)) return {};
+    const int failure = errno;
+    return Outcome<int>::failure(failure, std::strerror(failure));
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "level/game_text.h"
 #include "level/level.h"
 
 // A level collection: one text file of levels, read into memory in file order.
@@ -14,6 +15,11 @@ class TLevelCollection {
     // standard error, one flushed line each. 0: read without fault; -1: the file did not open;
     // -2: at least one fault was reported (the faulty levels stay, but are never played).
     int import(const std::string& directory, const std::string& file_name);
+    // The same, leaving the file's text in `text` for callers that look at more than its levels.
+    int import(const std::string& directory, const std::string& file_name, std::string& text);
+    // Keeps the levels parsed from a text named `file_name`, as import does, but says nothing:
+    // 0, or -2 when the parse found faults.
+    int take(const std::string& file_name, ParsedCollection parsed);
     // Destroys every level, last first.
     void clear_levels();
 
@@ -28,6 +34,10 @@ class TLevelCollection {
     std::vector<std::unique_ptr<TLevel>> levels;
 };
 
+// The line the importer writes on standard error for one fault of a level.
+std::string import_message(const std::string& file_name, const LevelDiagnostic& diagnostic);
+
 // Imports the collection file at `path`, split into the directory (up to its last "/") and the
 // file name the importer takes, so that tools can name files the way their users do.
 int import_path(TLevelCollection& collection, const std::string& path);
+int import_path(TLevelCollection& collection, const std::string& path, std::string& text);

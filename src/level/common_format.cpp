@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "level/level.h"
+#include "level/map_chars.h"
 
 namespace {
 
@@ -13,7 +14,11 @@ namespace {
 constexpr size_t max_file_squares = size_t{64} * 1000 * 1000;
 
 bool is_piece(char c) {
-    return c == '@' || c == '+' || c == '$' || c == '*' || c == '.';
+    return is_map_item(c);
+}
+
+constexpr bool is_floor(char c) {
+    return c == map_char::floor || common_floor_chars.find(c) != std::string_view::npos;
 }
 
 bool is_digit(char c) {
@@ -25,8 +30,9 @@ bool is_digit(char c) {
 struct MapBytes {
     bool allowed[256];
     constexpr MapBytes() : allowed() {
-        for (const char c : std::string_view("#@+$*. -_|0123456789"))
-            allowed[static_cast<unsigned char>(c)] = true;
+        for (int c = 0; c < 256; ++c)
+            allowed[c] = map_piece(static_cast<char>(c)).cell != Cell::no_cell ||
+                         is_floor(static_cast<char>(c)) || c == '|' || (c >= '0' && c <= '9');
     }
 };
 constexpr MapBytes map_bytes;
@@ -55,12 +61,13 @@ bool only_map_bytes(std::string_view line) {
 // ends, in a faulty level) may go on a map but not begin one, so that rules of dashes and
 // stray dots between levels stay text.
 bool begins_map(std::string_view line) {
-    return only_map_bytes(line) && line.find('#') != std::string_view::npos;
+    return only_map_bytes(line) && line.find(map_char::wall) != std::string_view::npos;
 }
 
 bool goes_on_map(std::string_view line) {
-    return only_map_bytes(line) &&
-           std::any_of(line.begin(), line.end(), [](char c) { return c == '#' || is_piece(c); });
+    return only_map_bytes(line) && std::any_of(line.begin(), line.end(), [](char c) {
+               return c == map_char::wall || is_piece(c);
+           });
 }
 
 std::string lower_case(std::string_view text) {
@@ -159,10 +166,7 @@ void expand_map(const std::vector<std::string_view>& lines, size_t first, size_t
             level.rows.size() < static_cast<size_t>(max_board_side) &&
             std::none_of(line.begin(), line.end(),
                          [](char c) { return c == '|' || is_digit(c); })) {
-            std::string& row = level.rows.emplace_back(line);
-            std::replace_if(
-                row.begin(), row.end(), [](char c) { return c == '-' || c == '_'; }, ' ');
-            row.erase(std::min(row.size(), row.find_last_not_of(' ') + 1));
+            level.rows.push_back(plain_map_row(line));
             continue;
         }
         std::string row;
@@ -178,7 +182,7 @@ void expand_map(const std::vector<std::string_view>& lines, size_t first, size_t
                 if (count >= 0) return refuse("a count is not followed by a board character");
                 // A '|' closing the line ends the last row; it starts no empty one.
                 if (at == line.size() && row.empty() && at > 0 && line[at - 1] == '|') continue;
-                const size_t last_wall = row.find_last_not_of(' ');
+                const size_t last_wall = row.find_last_not_of(map_char::floor);
                 row.erase(last_wall == std::string::npos ? 0 : last_wall + 1);
                 if (static_cast<int32_t>(level.rows.size()) == max_board_side) {
                     return refuse("the map is taller than " + std::to_string(max_board_side) +
@@ -193,7 +197,7 @@ void expand_map(const std::vector<std::string_view>& lines, size_t first, size_t
             if (static_cast<int32_t>(row.size()) + repeat > max_board_side) {
                 return refuse("a row is wider than " + std::to_string(max_board_side) + " squares");
             }
-            row.append(static_cast<size_t>(repeat), c == '-' || c == '_' ? ' ' : c);
+            row.append(static_cast<size_t>(repeat), is_floor(c) ? map_char::floor : c);
         }
     }
 }
@@ -251,6 +255,13 @@ std::vector<std::string_view> split_lines(std::string_view text) {
     }
     if (start < text.size()) lines.push_back(text.substr(start));
     return lines;
+}
+
+std::string plain_map_row(std::string_view line) {
+    std::string row(trim_right(line));
+    std::replace_if(row.begin(), row.end(), is_floor, map_char::floor);
+    row.erase(std::min(row.size(), row.find_last_not_of(map_char::floor) + 1));
+    return row;
 }
 
 std::string title_of_label(std::string_view label) {

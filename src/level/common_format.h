@@ -41,5 +41,9 @@ bool read_common_format(std::string_view text, CommonCollection& collection, std
 // line end counts, an empty text after the last line end does not.
 std::vector<std::string_view> split_lines(std::string_view text);
 
+// A map line that holds one row and no counts, as a row: every kind of floor written as a space,
+// nothing after the last wall.
+std::string plain_map_row(std::string_view line);
+
 // A label line made into a title: "; 12" gives "12", "'Name" gives "Name", "Level 7" stays.
 std::string title_of_label(std::string_view label);

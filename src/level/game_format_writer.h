@@ -12,12 +12,18 @@ struct LeftOutLevel {
     std::string reason;
 };
 
-// Why the game's importer would refuse a level with these rows, or empty when it takes them.
+// Why the game's importer would refuse a level with these rows, in its words (its first fault),
+// or empty when it takes them.
 std::string game_refusal(const std::vector<std::string>& rows);
 
+// One level in the game's own format: "; N", its title line ("'" and the title, or an empty line
+// for none), its rows and the empty line that closes the map.
+std::string game_level_text(int32_t number, const std::string& title,
+                            const std::vector<std::string>& rows);
+
 // The collection in the game's own format: its heading (a line beginning with ';' there gets a
-// space before it, or the game would take it for a level's header), then for every level
-// "; N", its title line ("'" and the title, or an empty line), its rows and an empty line. A
-// level the game would refuse is left out and listed in `left_out`, never dropped silently.
+// space before it, or the game would take it for a level's header), then every level as
+// game_level_text writes it, numbered from 1. A level the game would refuse is left out and
+// listed in `left_out`, never dropped silently.
 std::string write_game_format(const CommonCollection& collection,
                               std::vector<LeftOutLevel>& left_out);

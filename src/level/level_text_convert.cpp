@@ -4,36 +4,25 @@
 
 #include "level/common_format.h"
 #include "level/game_format_writer.h"
-#include "level/game_reading.h"
+#include "level/game_text.h"
 
 namespace {
-
-// A map row as the common reader gives it, when the line holds neither counts nor '|': '-' and
-// '_' are floor, and nothing stands after the last wall.
-std::string floor_as_spaces(std::string_view line) {
-    std::string row(line);
-    std::replace_if(
-        row.begin(), row.end(), [](char c) { return c == '-' || c == '_'; }, ' ');
-    const size_t last = row.find_last_not_of(" \t");
-    row.erase(last == std::string::npos ? 0 : last + 1);
-    return row;
-}
 
 // The game's reading finds the very maps and titles of the common reading: then the file is in
 // the game's format, and its other lines are the author's to keep. A title the game would not
 // show is fine only when it is the header's own label.
 bool same_reading(const std::vector<std::string_view>& lines,
-                  const std::vector<GameReadLevel>& game, const CommonCollection& common) {
+                  const std::vector<GameTextLevel>& game, const CommonCollection& common) {
     if (game.size() != common.levels.size()) return false;
     for (size_t k = 0; k < game.size(); ++k) {
-        const GameReadLevel& g = game[k];
+        const GameTextLevel& g = game[k];
         const CommonLevel& c = common.levels[k];
         if (!c.fault.empty() || g.map_first + 1 != static_cast<size_t>(c.first_line) ||
             g.map_end != static_cast<size_t>(c.last_line) ||
             c.rows.size() != g.map_end - g.map_first)
             return false;
         for (size_t row = 0; row < c.rows.size(); ++row) {
-            if (floor_as_spaces(lines[g.map_first + row]) != c.rows[row]) return false;
+            if (plain_map_row(lines[g.map_first + row]) != c.rows[row]) return false;
         }
         const std::string_view title_line = g.has_title_line ? lines[g.header + 1] : "";
         const bool titled = !title_line.empty() && title_line[0] == '\'';
@@ -68,7 +57,7 @@ std::string left_out_line(const CommonLevel& level, int32_t number, const std::s
 // Copies the lines as they are, adding the missing title lines, writing map rows as the game
 // reads them, leaving out the levels the game would refuse and closing the last map.
 std::string repair_game_format(std::string_view text, const std::vector<std::string_view>& lines,
-                               const std::vector<GameReadLevel>& game,
+                               const std::vector<GameTextLevel>& game,
                                const CommonCollection& common, ConvertReport& report) {
     std::vector<int32_t> level_at(lines.size(), -1);  // the level whose header is on the line
     for (size_t k = 0; k < game.size(); ++k) level_at[game[k].header] = static_cast<int32_t>(k);
@@ -131,7 +120,7 @@ std::string convert_level_text(std::string_view text, ConvertReport& report) {
     const std::vector<std::string_view> lines = split_lines(text);
     std::vector<bool> map_starts(lines.size(), false);
     for (const CommonLevel& level : common.levels) map_starts[level.first_line - 1] = true;
-    std::vector<GameReadLevel> game = read_as_game(lines, map_starts);
+    std::vector<GameTextLevel> game = split_game_levels(lines, map_starts);
     // A header at the very end makes no level, in the game as in the common reading.
     if (!game.empty() && game.back().map_first == game.back().map_end) game.pop_back();
     count_line_ends(text, report);

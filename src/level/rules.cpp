@@ -27,26 +27,10 @@ bool is_free(Cell code) {
 }  // namespace
 
 bool direction_step(int32_t direction, int32_t& column_step, int32_t& row_step) {
-    switch (direction) {
-        case dir_left:
-            column_step = -1;
-            row_step = 0;
-            return true;
-        case dir_right:
-            column_step = 1;
-            row_step = 0;
-            return true;
-        case dir_up:
-            column_step = 0;
-            row_step = -1;
-            return true;
-        case dir_down:
-            column_step = 0;
-            row_step = 1;
-            return true;
-        default:
-            return false;
-    }
+    if (direction < dir_left || direction > dir_down) return false;
+    column_step = step_columns[direction_index(direction)];
+    row_step = step_rows[direction_index(direction)];
+    return true;
 }
 
 int32_t move_by(TPlayLevel& level, int32_t column_step, int32_t row_step) {

@@ -2,9 +2,8 @@
 
 #include <cstdint>
 
+#include "level/directions.h"
 #include "level/level.h"
-
-enum Direction : int32_t { dir_left = 1, dir_right = 2, dir_up = 3, dir_down = 4 };
 
 enum MoveResult : int32_t {
     move_step = 0,

@@ -1,84 +1,21 @@
 #include "solver/board.h"
 
-#include <algorithm>
 #include <deque>
 
-bool SolverBoard::load(const TLevel& level, std::string& error, int64_t memory_bytes) {
-    if (!load_room(level, error)) return false;
-    if (man_start_ == no_square) {
-        error = "the man starts off the board";
-        return false;
-    }
-    if (start_boxes_.empty() || start_boxes_.size() != targets_.size()) {
-        error = "the numbers of boxes and targets differ";
-        return false;
-    }
+#include "level/map_validation.h"
+
+Outcome<SolverBoard::LoadError> SolverBoard::load(const TLevel& level, int64_t memory_bytes) {
+    // The game's own verdict on the level, in its words.
+    const Outcome<MapFault::Kind> judged = check_built_level(level);
+    if (!judged) return Outcome<LoadError>::failure(LoadError::refused, judged.words());
+    load_room(level);
     // One distance per target and square, and the estimate's boxes x targets matrix.
     const int64_t targets = static_cast<int64_t>(targets_.size());
     const int64_t table_bytes = (targets * static_cast<int64_t>(free_.size()) + targets * targets) *
                                 int64_t{sizeof(int32_t)};
-    if (table_bytes > memory_bytes) {
-        error = "memory";
-        return false;
-    }
+    if (table_bytes > memory_bytes) return Outcome<LoadError>::failure(LoadError::memory, "memory");
     measure_push_distances();
-    return true;
-}
-
-bool SolverBoard::load_room(const TLevel& level, std::string& error) {
-    if (!level.has_grid()) {
-        error = "the level has no board";
-        return false;
-    }
-    // Square numbers and push counts stay far inside 32 bits only up to the game's own limit.
-    if (level.get_width() > max_board_side || level.get_height() > max_board_side) {
-        error = "the level is larger than " + std::to_string(max_board_side) + " x " +
-                std::to_string(max_board_side);
-        return false;
-    }
-    width_ = level.get_width();
-    height_ = level.get_height();
-    const size_t count = static_cast<size_t>(width_) * static_cast<size_t>(height_);
-    free_.assign(count, 0);
-    target_.assign(count, 0);
-    targets_.clear();
-    start_boxes_.clear();
-    for (int32_t row = 0; row < height_; ++row) {
-        for (int32_t column = 0; column < width_; ++column) {
-            const int32_t square = column + row * width_;
-            const Cell cell = level.get_cell(column, row);
-            free_[square] = cell == Cell::floor || cell == Cell::target || cell == Cell::box ||
-                            cell == Cell::box_on_target;
-            target_[square] = cell == Cell::target || cell == Cell::box_on_target;
-            if (target_[square]) targets_.push_back(square);
-            if (cell == Cell::box || cell == Cell::box_on_target) start_boxes_.push_back(square);
-        }
-    }
-    const int32_t man_column = level.get_start_column();
-    const int32_t man_row = level.get_start_row();
-    const bool man_on_board =
-        man_column >= 0 && man_column < width_ && man_row >= 0 && man_row < height_;
-    man_start_ = man_on_board ? man_column + man_row * width_ : no_square;
-    // Nothing is measured yet, so no square can be called dead or near a target.
-    dead_.clear();
-    push_distance_.clear();
-    find_neighbours();
-    return true;
-}
-
-void SolverBoard::find_neighbours() {
-    neighbours_.assign(free_.size() * 4, no_square);
-    for (int32_t row = 0; row < height_; ++row) {
-        for (int32_t column = 0; column < width_; ++column) {
-            for (int direction = 0; direction < 4; ++direction) {
-                const int32_t c = column + step_columns[direction];
-                const int32_t r = row + step_rows[direction];
-                if (c < 0 || c >= width_ || r < 0 || r >= height_) continue;
-                neighbours_[static_cast<size_t>(column + row * width_) * 4 + direction] =
-                    c + r * width_;
-            }
-        }
-    }
+    return {};
 }
 
 // Pulls a lone box back from each target: the squares it gets to are those from which a box

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "level/move_letters.h"
 #include "solver/board.h"
 #include "solver/push_search.h"
 #include "solver/solution_path.h"
@@ -23,8 +24,11 @@ double seconds_since(Clock::time_point started) {
 // alone would pass the memory limit is a limit reached, not a fault of the level.
 bool load_board(const TLevel& level, const SolveLimits& limits, SolverBoard& board,
                 SolveResult& result) {
-    if (board.load(level, result.reason, limits.memory_bytes)) return true;
-    result.status = result.reason == "memory" ? SolveStatus::unknown : SolveStatus::invalid;
+    const Outcome<SolverBoard::LoadError> loaded = board.load(level, limits.memory_bytes);
+    if (loaded) return true;
+    result.reason = loaded.words();
+    result.status = loaded.error() == SolverBoard::LoadError::memory ? SolveStatus::unknown
+                                                                     : SolveStatus::invalid;
     return false;
 }
 
@@ -39,7 +43,7 @@ SolveResult search_level(const TLevel& level, const SolverBoard& board, Optimise
     if (result.status != SolveStatus::solved) return result;
     result.path = spell_path(board, search.solution());
     // Nothing is claimed that the game itself has not accepted.
-    const bool replayed = replay_path(level, result.path, result.moves, result.pushes);
+    const bool replayed = replay_moves(level, result.path, result.moves, result.pushes);
     const int32_t counted = optimise == Optimise::pushes ? result.pushes : result.moves;
     if (!replayed || (goal == SearchGoal::prove && counted != result.bound)) {
         result.status = SolveStatus::invalid;

@@ -69,7 +69,7 @@ expect 0 "cellar-works.txt: 2 levels imported as \"Cellar Works\" into $user/lev
 
 # A level left out, an unreadable file: said, exit 1, the other files still imported.
 run import lost.txt missing.txt . "Plain Pack.sok"
-expect 1 "lost.txt: 1 level imported as \"Lost One\" into $user/levels/Lost One; left out level 2 (line 7): 2 men (there must be one)
+expect 1 "lost.txt: 1 level imported as \"Lost One\" into $user/levels/Lost One; left out level 2 (line 7): there must be one guy
 Plain Pack.sok: 2 levels imported as \"Plain Pack\" into $user/levels/Plain Pack, replacing the earlier import of this file"
 [ "$err" = "missing.txt: cannot be read; nothing imported
 .: cannot be read; nothing imported" ] || fail "unreadable files: '$err'"

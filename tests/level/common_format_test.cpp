@@ -139,11 +139,12 @@ TEST(GameFormatWriter, WritesTheGamesFormatAndNamesWhatItLeavesOut) {
               "; 2\n'Level 9\n  ####\n###  #\n#@$ .#\n######\n\n");
     ASSERT_EQ(left_out.size(), 2u);
     EXPECT_EQ(left_out[0].number, 2);
-    EXPECT_EQ(left_out[0].reason, "row 2: the row does not end in a wall");
+    EXPECT_EQ(left_out[0].reason, "error on line 2");
     EXPECT_EQ(left_out[1].number, 3);
-    EXPECT_EQ(left_out[1].reason, "2 men (there must be one)");
-    EXPECT_EQ(game_refusal({"####", "#@.#", "####"}), "0 boxes but 1 target");
-    EXPECT_EQ(game_refusal({"###", "#@#"}), "the level is smaller than 3 x 3");
+    EXPECT_EQ(left_out[1].reason, "there must be one guy");
+    EXPECT_EQ(game_refusal({"####", "#@.#", "####"}),
+              "number of targets does not match number of boxes");
+    EXPECT_EQ(game_refusal({"###", "#@#"}), "level is smaller than 3 x 3");
     EXPECT_EQ(game_refusal({"#####", "#@$.#", "# ###"}), "the man is outside the walls");
     EXPECT_EQ(game_refusal({"#####", "#+$ #", "# ###"}), "");  // the fill stops at a target
 }

@@ -56,8 +56,7 @@ TEST(ConvertLevelText, KeepsTheGamesFormatAndRepairsOnlyWhatTheGameMisreads) {
 
     // A level the game would refuse goes, with its header and title; the rest stays.
     EXPECT_EQ(converted("; 1\n'Bad\n#####\n#@$@#\n#####\n\n" + game_file, report), game_file);
-    EXPECT_EQ(report.left_out,
-              std::vector<std::string>{"level 1 (line 3): 2 men (there must be one)"});
+    EXPECT_EQ(report.left_out, std::vector<std::string>{"level 1 (line 3): there must be one guy"});
 }
 
 TEST(ConvertLevelText, RewritesTheCommonFormatForTheGame) {
@@ -72,8 +71,7 @@ TEST(ConvertLevelText, RewritesTheCommonFormatForTheGame) {
     EXPECT_FALSE(report.game_format);
     EXPECT_EQ(report.levels_read, 3);
     EXPECT_EQ(report.levels_written, 2);
-    EXPECT_EQ(report.left_out, std::vector<std::string>{"level 2 (line 7): row 2: the row does "
-                                                        "not end in a wall"});
+    EXPECT_EQ(report.left_out, std::vector<std::string>{"level 2 (line 7): error on line 2"});
     const auto imported = import_text(converted(text, report));
     ASSERT_EQ(imported->level_count(), 2);
     EXPECT_EQ(imported->get_level(1)->get_title(), "'Three");

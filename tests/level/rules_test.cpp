@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <climits>
 #include <cstdlib>
 #include <random>
 
+#include "level/move_letters.h"
 #include "support/board_text.h"
 
 TEST(LevelRules, EveryResultAndWhatItDoes) {
@@ -98,4 +100,36 @@ TEST(LevelRules, UndoRestoresTheBoardAfterAnyMoves) {
         undo_list.emplace_back(entry, before);
     }
     EXPECT_GT(pushes, 0);
+}
+
+// The game's Direction codes, the step table, the opposite and the move letters must all name
+// the same way: a solution written by the solver is replayed through the game's moves.
+TEST(LevelRules, DirectionsLettersAndStepsAgree) {
+    const TPlayLevel open = board_from({"#####", "#   #", "# @ #", "#   #", "#####"});
+    const std::string letters = "lrud";
+    for (int index = 0; index < direction_count; ++index) {
+        int32_t column_step = 0, row_step = 0;
+        ASSERT_TRUE(direction_step(direction_code(index), column_step, row_step));
+        EXPECT_EQ(column_step, step_columns[index]);
+        EXPECT_EQ(row_step, step_rows[index]);
+        EXPECT_EQ(step_columns[opposite(index)], -column_step);
+        EXPECT_EQ(step_rows[opposite(index)], -row_step);
+        TPlayLevel level = open;
+        ASSERT_EQ(move(level, direction_code(index)), move_step);
+        EXPECT_EQ(level.get_man_column(), 2 + column_step);
+        EXPECT_EQ(level.get_man_row(), 2 + row_step);
+        for (const bool push : {false, true}) {
+            const char letter = move_letter(index, push);
+            EXPECT_EQ(letter, push ? std::toupper(letters[index]) : letters[index]);
+            int read = -1;
+            bool read_push = !push;
+            ASSERT_TRUE(read_move_letter(letter, read, read_push));
+            EXPECT_EQ(read, index);
+            EXPECT_EQ(read_push, push);
+        }
+    }
+    int direction = 0;
+    bool push = false;
+    EXPECT_FALSE(read_move_letter('x', direction, push));
+    EXPECT_FALSE(read_move_letter('\0', direction, push));
 }

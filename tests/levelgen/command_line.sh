@@ -23,3 +23,15 @@ code=$?
 [ "$err" = "pushwell-levelgen: no level in 40 seeds up to seed 40; try other options or more --tries" ] ||
     fail "impossible options said '$err'"
 echo "bad numbers are usage errors; impossible options give up after --tries seeds"
+
+# verify is the checker's own loop: its lines and verdict words, exit code 1 unless all proven.
+levels=$(mktemp)
+trap 'rm -f "$levels"' EXIT
+printf "; 1\n'Two\n#######\n#@ \$ .#\n#######\n\n; 2\n'Blocked\n#######\n#@\$\$..#\n#######\n\n" \
+    > "$levels"
+said=$(timeout 20 "$tool" verify "$levels" 2>&1)
+code=$?
+expected="$levels level 1 'Two: optimal 2 pushes, 3 moves: rRR
+$levels level 2 'Blocked: unsolvable (1 positions searched)"
+[ "$code" = 1 ] && [ "$said" = "$expected" ] || fail "verify: exit $code, said '$said'"
+echo "verify proves in the checker's words"

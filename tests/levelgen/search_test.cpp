@@ -2,14 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <random>
 
 #include "board_rows.h"
 #include "generate.h"
 #include "level/collection.h"
+#include "level/game_format_writer.h"
 #include "level_text.h"
-#include "support/temp_dir.h"
 
 TEST(PullSearch, PullsAsFarAsTheManHasRoomBehindHim) {
     // A corridor of six squares with the target at its left end: the man needs a square
@@ -39,21 +38,19 @@ TEST(Generate, EveryLevelReadsBackAndNeedsExactlyThePushesItClaims) {
     options.shape = RoomShape{3, 2, 10, 30};
     options.boxes = 2;
     options.min_pushes = 6;
-    TempDir directory;
     std::vector<Generated> made;
-    {
-        std::ofstream file(directory.path + "made", std::ios::binary);
-        for (unsigned seed = 1; made.size() < 12 && seed < 2000; ++seed) {
-            std::mt19937 random(seed);
-            const auto level = generate_level(random, options);
-            if (!level) continue;
-            made.push_back(*level);
-            write_level(file, static_cast<int>(made.size()), std::to_string(seed), level->puzzle);
-        }
+    std::string text;
+    for (unsigned seed = 1; made.size() < 12 && seed < 2000; ++seed) {
+        std::mt19937 random(seed);
+        const auto level = generate_level(random, options);
+        if (!level) continue;
+        made.push_back(*level);
+        text += game_level_text(static_cast<int32_t>(made.size()), std::to_string(seed),
+                                format_rows(level->puzzle));
     }
     ASSERT_EQ(made.size(), 12u);
     TLevelCollection collection;
-    ASSERT_EQ(collection.import(directory.path, "made"), 0);
+    ASSERT_EQ(collection.take("made", parse_collection(text)), 0);
     ASSERT_EQ(collection.level_count(), 12);
     for (int32_t index = 0; index < collection.level_count(); ++index) {
         const Generated& level = made[static_cast<size_t>(index)];

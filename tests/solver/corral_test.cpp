@@ -16,8 +16,8 @@ struct Judged {
 Judged judge_start(const std::string& map) {
     const auto collection = import_text("; 1\n'x\n" + map + "\n");
     SolverBoard board;
-    std::string error;
-    EXPECT_TRUE(board.load(*collection->get_level(0), error)) << error;
+    const auto loaded = board.load(*collection->get_level(0));
+    EXPECT_TRUE(loaded) << loaded.words();
     std::vector<uint8_t> occupied(board.square_count(), 0);
     for (int32_t box : board.start_boxes()) occupied[box] = 1;
     ManWalk walk;

@@ -2,6 +2,7 @@
 // pushes than the proven optimum; a level proven within the share stays "optimal".
 #include <gtest/gtest.h>
 
+#include "level/move_letters.h"
 #include "reference_search.h"
 #include "solver/push_search.h"
 #include "solver/solution_path.h"
@@ -22,15 +23,15 @@ TEST(FindSearch, SolutionsReplayAndNeverBeatTheOptimum) {
         ++checked;
         SCOPED_TRACE("generated level seed " + std::to_string(seed));
         SolverBoard board;
-        std::string error;
-        ASSERT_TRUE(board.load(level, error)) << error;
+        const auto loaded = board.load(level);
+        ASSERT_TRUE(loaded) << loaded.words();
         const auto optimum = reference_optimum(level, Optimise::pushes);
         ASSERT_TRUE(optimum.has_value());
         for (SearchGoal goal : {SearchGoal::find, SearchGoal::find_packing}) {
             PushSearch search(board, Optimise::pushes, SolveLimits(), goal);
             ASSERT_EQ(search.run(), SolveStatus::solved);
             int32_t moves = 0, pushes = 0;
-            ASSERT_TRUE(replay_path(level, spell_path(board, search.solution()), moves, pushes));
+            ASSERT_TRUE(replay_moves(level, spell_path(board, search.solution()), moves, pushes));
             EXPECT_GE(pushes, optimum->first);
             longer += pushes > optimum->first ? 1 : 0;
         }

@@ -10,8 +10,8 @@ namespace {
 SolverBoard load_board(const std::string& map) {
     const auto collection = import_text("; 1\n'x\n" + map + "\n");
     SolverBoard board;
-    std::string error;
-    EXPECT_TRUE(board.load(*collection->get_level(0), error)) << error;
+    const auto loaded = board.load(*collection->get_level(0));
+    EXPECT_TRUE(loaded) << loaded.words();
     return board;
 }
 }  // namespace

@@ -5,12 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <memory>
 
 #include "app/game.h"
 #include "level/collection.h"
+#include "level/directions.h"
+#include "level/move_letters.h"
 #include "score/high_score.h"
 #include "solver/solver.h"
 #include "support/temp_dir.h"
@@ -62,16 +63,12 @@ void push_key(SDLKey key, Uint8 type) {
 }
 
 SDLKey arrow_for(char letter) {
-    switch (std::tolower(static_cast<unsigned char>(letter))) {
-        case 'l':
-            return SDLK_LEFT;
-        case 'r':
-            return SDLK_RIGHT;
-        case 'u':
-            return SDLK_UP;
-        default:
-            return SDLK_DOWN;
-    }
+    // By direction index: left, right, up, down.
+    constexpr SDLKey arrows[direction_count] = {SDLK_LEFT, SDLK_RIGHT, SDLK_UP, SDLK_DOWN};
+    int direction = 0;
+    bool push = false;
+    EXPECT_TRUE(read_move_letter(letter, direction, push)) << letter;
+    return arrows[direction];
 }
 }  // namespace
 

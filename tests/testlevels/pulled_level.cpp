@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "solver/board.h"
+#include "level/board_room.h"
 
 namespace {
 
-// The room's walls as the tools' shared board model reads them. Only its geometry is used
+// The room's walls as the level's room model reads them. Only its geometry is used
 // (which squares are free, which are neighbours): what is solvable is settled here by pulling
 // alone, never by the search, push distances or dead squares of the solver these levels test.
-SolverBoard walled_board(int32_t width, int32_t height, const std::vector<uint8_t>& wall) {
+BoardRoom walled_board(int32_t width, int32_t height, const std::vector<uint8_t>& wall) {
     TLevel level;
     level.create(width, height);
     for (int32_t row = 0; row < height; ++row) {
@@ -19,16 +19,15 @@ SolverBoard walled_board(int32_t width, int32_t height, const std::vector<uint8_
             level.set_cell(column, row, wall[column + row * width] ? Cell::wall : Cell::floor);
         }
     }
-    SolverBoard board;
-    std::string error;
-    board.load_room(level, error);
+    BoardRoom board;
+    board.load_room(level);
     return board;
 }
 
 // The boxes and targets on a board. The outer ring is wall, so every step from a free square
 // stays on the board.
 struct Room {
-    SolverBoard board;
+    BoardRoom board;
     std::vector<uint8_t> box, target;
 
     int32_t at(int32_t column, int32_t row) const { return column + row * board.width(); }

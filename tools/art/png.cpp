@@ -78,5 +78,5 @@ bool write_png_rgba(const std::vector<uint8_t>& rgba, int width, int height,
     put_chunk(file, "IHDR", header);
     put_chunk(file, "IDAT", zlib_stored(raw));
     put_chunk(file, "IEND", {});
-    return write_file_atomically(path, std::string(file.begin(), file.end()));
+    return write_file_atomically(path, std::string(file.begin(), file.end())).ok();
 }

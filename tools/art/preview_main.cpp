@@ -12,14 +12,14 @@
 #include "gfx/frame.h"
 #include "gfx/skin.h"
 #include "level/level.h"
+#include "level/map_chars.h"
 
 namespace {
 
 constexpr int title_height = 50;
 constexpr int status_height = 40;
 
-// A sample board of ours: '#' wall, ' ' floor, '.' target, '$' box, '*' box on a target,
-// '@' the man, '+' the man on a target.
+// A sample board of ours, in the map characters of level/map_chars.h.
 const std::vector<std::string> sample_board = {
     "    #####     ",  //
     "  ###   ####  ",  //
@@ -43,15 +43,9 @@ TPlayLevel make_level(const std::vector<std::string>& rows, int copies_across, i
         const int top = copy / copies_across * height;
         for (int row = 0; row < height; ++row) {
             for (int column = 0; column < width; ++column) {
-                const char c = rows[row][column];
-                const Cell cell = c == '#'   ? Cell::wall
-                                  : c == '@' ? Cell::floor
-                                  : c == '+' ? Cell::target
-                                             : static_cast<Cell>(std::string("_ .$*").find(c));
-                level.set_cell(left + column, top + row, cell);
-                if (copy == 0 && (c == '@' || c == '+')) {
-                    level.set_start(column, row);
-                }
+                const MapPiece piece = map_piece(rows[row][column]);
+                level.set_cell(left + column, top + row, piece.cell);
+                if (copy == 0 && piece.man) level.set_start(column, row);
             }
         }
     }

@@ -1,13 +1,12 @@
 #include "level_check.h"
 
-#include <fstream>
 #include <iomanip>
 
 #include "file/atomic_file.h"
 #include "level/collection.h"
+#include "level/layout_checks.h"
 #include "level/level_text_convert.h"
 #include "level_file_reading.h"
-#include "solver/layout_checks.h"
 #include "solver/solver.h"
 
 namespace {
@@ -99,9 +98,8 @@ void write_fault(std::ostream& out, bool tsv, const std::string& path, int32_t n
 }
 
 // What the game's import would misread in the file's text: reported once per file.
-bool report_file_faults(const std::string& path, std::ostream& out) {
-    std::ifstream in(path, std::ios::binary);
-    const std::vector<std::string> faults = file_layout_faults(in);
+bool report_file_faults(const std::string& path, const std::string& text, std::ostream& out) {
+    const std::vector<std::string> faults = file_layout_faults(text);
     for (const std::string& fault : faults) out << path << ": faulty: " << fault << '\n';
     return faults.empty();
 }
@@ -111,7 +109,8 @@ bool report_file_faults(const std::string& path, std::ostream& out) {
 bool check_level_file(const std::string& path, const CheckOptions& options, std::ostream& out,
                       std::ostream& err) {
     TLevelCollection collection;
-    const int imported = import_path(collection, path);
+    std::string text;
+    const int imported = import_path(collection, path, text);
     if (imported != 0) {
         err << path << ": not checked: "
             << (imported == -1 ? "the file could not be opened" : "the game rejects this file")
@@ -119,7 +118,7 @@ bool check_level_file(const std::string& path, const CheckOptions& options, std:
         return false;
     }
     if (collection.level_count() == 0 && !options.tsv) out << path << ": no levels\n";
-    bool all_proven = report_file_faults(path, options.tsv ? err : out);
+    bool all_proven = report_file_faults(path, text, options.tsv ? err : out);
     for (int32_t index = 0; index < collection.level_count(); ++index) {
         const TLevel* level = collection.get_level(index);
         SolveResult result;

@@ -1,16 +1,11 @@
 #include "level_file_reading.h"
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+
+#include "level/text_file.h"
 
 bool read_level_file(const std::string& path, std::string& text) {
+    // Not a regular file (a directory, a device that never ends): nothing to convert.
     std::error_code status_error;
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream read;
-    if (!std::filesystem::is_regular_file(path, status_error) || !in ||
-        !(read << in.rdbuf() || in.peek() == std::ifstream::traits_type::eof()))
-        return false;
-    text = read.str();
-    return true;
+    return std::filesystem::is_regular_file(path, status_error) && read_text_file(path, text);
 }

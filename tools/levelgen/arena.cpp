@@ -1,6 +1,6 @@
 #include "arena.h"
 
-Arena::Arena(const SolverBoard& board, int seed)
+Arena::Arena(const BoardRoom& board, int seed)
     : cells(static_cast<size_t>(board.square_count()), -1) {
     std::vector<int> pending{seed};
     cells[static_cast<size_t>(seed)] = 0;
@@ -20,7 +20,7 @@ Arena::Arena(const SolverBoard& board, int seed)
     for (size_t cell = 0; cell < board_squares.size(); ++cell) {
         for (int d = 0; d < 4; ++d) {
             const int next = board.neighbour(board_squares[cell], d);
-            if (next != SolverBoard::no_square) {
+            if (next != BoardRoom::no_square) {
                 neighbours[cell * 4 + static_cast<size_t>(d)] = cells[static_cast<size_t>(next)];
             }
         }

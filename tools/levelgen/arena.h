@@ -12,7 +12,7 @@
 class Arena {
   public:
     // The inside is the free squares joined to `seed`, a board square.
-    Arena(const SolverBoard& board, int seed);
+    Arena(const BoardRoom& board, int seed);
     Arena(const Puzzle& puzzle, int seed);
 
     int size() const { return static_cast<int>(board_squares.size()); }

@@ -1,10 +1,10 @@
 #include "generate.h"
 
 #include <algorithm>
-#include <cctype>
 #include <string>
 
 #include "arena.h"
+#include "level/move_letters.h"
 #include "search.h"
 #include "solver/board.h"
 #include "solver/solver.h"
@@ -24,17 +24,16 @@ Puzzle placed(const Puzzle& room, const Arena& arena, const StateKey& key) {
 
 // Every board square a box stands on while the man walks `path` (l r u d a step, L R U D a
 // push), the boxes' start squares included.
-std::vector<bool> box_squares_along(const Puzzle& puzzle, const SolverBoard& board,
+std::vector<bool> box_squares_along(const Puzzle& puzzle, const BoardRoom& board,
                                     const std::string& path) {
     std::vector<bool> used = puzzle.boxes;
     int man = puzzle.man;
-    for (const char step : path) {
-        const size_t d = std::string("lrud").find(
-            static_cast<char>(std::tolower(static_cast<unsigned char>(step))));
-        if (d == std::string::npos) break;
-        man = board.neighbour(man, static_cast<int>(d));
-        if (std::isupper(static_cast<unsigned char>(step)))
-            used[static_cast<size_t>(board.neighbour(man, static_cast<int>(d)))] = true;
+    for (const char letter : path) {
+        int direction = 0;
+        bool push = false;
+        if (!read_move_letter(letter, direction, push)) break;
+        man = board.neighbour(man, direction);
+        if (push) used[static_cast<size_t>(board.neighbour(man, direction))] = true;
     }
     return used;
 }
@@ -45,8 +44,7 @@ int straight_line_pushes(const Puzzle& puzzle) {
     // The solver's board measures exactly this for its lower bound; a board it cannot read
     // (boxes and targets differ) has no such sum.
     SolverBoard board;
-    std::string error;
-    if (!board.load(game_level(puzzle), error)) return 0;
+    if (!board.load(game_level(puzzle))) return 0;
     int total = 0;
     for (const int32_t box : board.start_boxes()) {
         int32_t nearest = SolverBoard::unreachable;
@@ -61,7 +59,7 @@ int straight_line_pushes(const Puzzle& puzzle) {
 int idle_squares(const Puzzle& puzzle, const SolveLimits& limits) {
     const SolveResult solved = solve_level(game_level(puzzle), Optimise::pushes, limits);
     if (solved.status != SolveStatus::solved) return static_cast<int>(puzzle.squares.size());
-    const SolverBoard board = room_board(puzzle);
+    const BoardRoom board = room_board(puzzle);
     const std::vector<bool> box_squares = box_squares_along(puzzle, board, solved.path);
     const Arena arena(board, puzzle.man);
     int idle = 0;
@@ -79,7 +77,7 @@ int idle_squares(const Puzzle& puzzle, const SolveLimits& limits) {
 std::optional<Generated> generate_level(std::mt19937& random, const GenerateOptions& options) {
     Puzzle room;
     if (!carve_room(random, options.shape, room)) return std::nullopt;
-    const SolverBoard board = room_board(room);
+    const BoardRoom board = room_board(room);
     std::vector<int> floor;
     for (int square = 0; square < board.square_count(); ++square) {
         if (board.is_free(square)) floor.push_back(square);

@@ -1,22 +1,22 @@
 #include "level_text.h"
 
-#include <ostream>
+#include "level/map_chars.h"
 
 namespace {
 
 char square_character(const Puzzle& puzzle, size_t square) {
     switch (puzzle.squares[square]) {
         case Square::wall:
-            return '#';
+            return map_char::wall;
         case Square::empty:
-            return ' ';
+            return map_char::floor;
         case Square::floor:
             break;
     }
-    const bool target = puzzle.targets[square];
-    if (puzzle.boxes[square]) return target ? '*' : '$';
-    if (static_cast<int>(square) == puzzle.man) return target ? '+' : '@';
-    return target ? '.' : ' ';
+    const Cell cell = puzzle.boxes[square]
+                          ? (puzzle.targets[square] ? Cell::box_on_target : Cell::box)
+                          : (puzzle.targets[square] ? Cell::target : Cell::floor);
+    return map_char_of(cell, static_cast<int>(square) == puzzle.man);
 }
 
 }  // namespace
@@ -28,16 +28,9 @@ std::vector<std::string> format_rows(const Puzzle& puzzle) {
         for (int c = 0; c < puzzle.width; ++c) {
             row += square_character(puzzle, static_cast<size_t>(puzzle.index(c, r)));
         }
-        const size_t last_wall = row.find_last_of('#');
+        const size_t last_wall = row.find_last_of(map_char::wall);
         row.erase(last_wall == std::string::npos ? 0 : last_wall + 1);
         rows.push_back(row);
     }
     return rows;
-}
-
-void write_level(std::ostream& out, int number, const std::string& title, const Puzzle& puzzle) {
-    out << "; " << number << '\n';
-    out << (title.empty() || title[0] != '\'' ? "'" : "") << title << '\n';
-    for (const auto& row : format_rows(puzzle)) out << row << '\n';
-    out << '\n';
 }

@@ -6,9 +6,9 @@
 //       each level's title names its seed, so a kept level can be made again. Gives up (exit
 //       code 1) when `tries` seeds in a row (10000 by default) make no level.
 //   pushwell-levelgen verify [--time SECONDS] FILE...
-//       Reads every file as the game does, checks what the game would take quietly, and has the
-//       solver find each level's fewest pushes; exit code 1 when any level is faulty,
-//       unsolvable or not proven within SECONDS (10 by default) per level.
+//       Checks every file as `pushwell-check` does, in its words, proving each level's fewest
+//       pushes; exit code 1 when any level is faulty, unsolvable or not proven within SECONDS
+//       (10 by default) per level.
 
 #include <cerrno>
 #include <climits>
@@ -18,8 +18,9 @@
 #include <string>
 
 #include "generate.h"
+#include "level/game_format_writer.h"
+#include "level_check.h"
 #include "level_text.h"
-#include "verify.h"
 
 namespace {
 
@@ -100,26 +101,29 @@ int generate(int argc, char** argv) {
         if (!level) continue;
         idle = 0;
         ++made;
-        write_level(std::cout, made, "'Seed " + std::to_string(seed), level->puzzle);
+        std::cout << game_level_text(made, "Seed " + std::to_string(seed),
+                                     format_rows(level->puzzle));
         std::cerr << "seed " << seed << ": " << level->pushes << " pushes, detour " << level->detour
                   << ", " << level->states << " positions\n";
     }
     return 0;
 }
 
+// The checker's own loop and verdict words, proving fewest pushes.
 int verify(int argc, char** argv) {
-    SolveLimits limits;
+    CheckOptions options;
+    options.optimise = Optimise::pushes;
     bool all_fine = true;
     int files = 0;
     for (int i = 2; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--time" && i + 1 < argc) {
-            limits.seconds = std::atof(argv[++i]);
-            if (!(limits.seconds > 0)) return usage();
+            options.limits.seconds = std::atof(argv[++i]);
+            if (!(options.limits.seconds > 0)) return usage();
             continue;
         }
         ++files;
-        all_fine = verify_file(argument, limits, std::cout) && all_fine;
+        all_fine = check_level_file(argument, options, std::cout, std::cerr) && all_fine;
     }
     if (files == 0) return usage();
     return all_fine ? 0 : 1;

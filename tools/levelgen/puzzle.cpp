@@ -38,9 +38,8 @@ TLevel game_level(const Puzzle& puzzle) {
     return level;
 }
 
-SolverBoard room_board(const Puzzle& puzzle) {
-    SolverBoard board;
-    std::string error;
-    board.load_room(game_level(puzzle), error);
+BoardRoom room_board(const Puzzle& puzzle) {
+    BoardRoom board;
+    board.load_room(game_level(puzzle));
     return board;
 }

@@ -3,8 +3,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "level/board_room.h"
 #include "level/level.h"
-#include "solver/board.h"
 
 // What a square of a board is made of, while the generator carves and trims it. Boxes,
 // targets and the man lie on top of floor.
@@ -12,7 +12,7 @@ enum class Square : char { empty, wall, floor };
 
 // A board the generator is still building, square by square, and writes out. `empty` squares
 // lie beyond the walls and are written as spaces, or left out at the end of a row. Looking at
-// a board (which squares are free, how they join) goes through the solver's board model: see
+// a board (which squares are free, how they join) goes through the level's room model: see
 // room_board.
 struct Puzzle {
     int width = 0;
@@ -37,6 +37,6 @@ struct Puzzle {
 // without him yet starts him off the board.
 TLevel game_level(const Puzzle& puzzle);
 
-// The game's board from this one as the solver's board model reads it, boxes, targets and man
+// The game's board from this one as the level's room model reads it, boxes, targets and man
 // or not: squares keep their numbers. The puzzle must be no larger than the game takes.
-SolverBoard room_board(const Puzzle& puzzle);
+BoardRoom room_board(const Puzzle& puzzle);

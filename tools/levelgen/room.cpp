@@ -31,7 +31,7 @@ char piece_square(const Piece& piece, int turns, bool mirror, int c, int r) {
 
 // Walls in every floor square not joined to the largest stretch; returns its size.
 int keep_largest_floor(Puzzle& room) {
-    const SolverBoard board = room_board(room);
+    const BoardRoom board = room_board(room);
     std::vector<int> region(room.squares.size(), -1);
     std::vector<int> sizes;
     for (int square = 0; square < board.square_count(); ++square) {
@@ -69,7 +69,7 @@ int keep_largest_floor(Puzzle& room) {
 // Walls in every floor square with walls on three sides, until none is left: filling one dead
 // end can make the square before it another.
 void fill_dead_ends(Puzzle& room) {
-    const SolverBoard board = room_board(room);
+    const BoardRoom board = room_board(room);
     std::vector<uint8_t> filled(static_cast<size_t>(board.square_count()), 0);
     const auto closed = [&](int square) {
         return !board.is_free(square) || filled[static_cast<size_t>(square)];
@@ -88,7 +88,7 @@ void fill_dead_ends(Puzzle& room) {
     }
 }
 
-bool open_rectangle(const SolverBoard& board, int wide, int high) {
+bool open_rectangle(const BoardRoom& board, int wide, int high) {
     for (int row = 0; row + high <= board.height(); ++row) {
         for (int column = 0; column + wide <= board.width(); ++column) {
             bool open = true;
@@ -127,6 +127,6 @@ bool carve_room(std::mt19937& random, const RoomShape& shape, Puzzle& room) {
     fill_dead_ends(room);
     const int floor = keep_largest_floor(room);
     if (floor < shape.min_floor || floor > shape.max_floor) return false;
-    const SolverBoard board = room_board(room);
+    const BoardRoom board = room_board(room);
     return !open_rectangle(board, 4, 3) && !open_rectangle(board, 3, 4);
 }

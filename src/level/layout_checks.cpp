@@ -1,27 +1,23 @@
-#include "solver/layout_checks.h"
+#include "level/layout_checks.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <istream>
-#include <iterator>
 #include <string_view>
 #include <utility>
 
-#include "level/game_reading.h"
-#include "solver/board.h"
+#include "level/directions.h"
+#include "level/game_text.h"
+#include "level/map_chars.h"
 
-std::vector<std::string> file_layout_faults(std::istream& in) {
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    // Split as the game splits: at line feeds only.
-    std::vector<std::string_view> lines;
-    for (size_t start = 0; start < text.size();) {
-        const size_t end = std::min(text.find('\n', start), text.size());
-        lines.emplace_back(text.data() + start, end - start);
-        start = end + 1;
-    }
-    const std::vector<GameReadLevel> levels = read_as_game(lines);
+std::vector<std::string> file_layout_faults(std::string_view text) {
+    // A line feed at the very end of the file closes the map as an empty line would.
+    const bool ends_with_line_feed = !text.empty() && text.back() == '\n';
+    std::vector<std::string_view> lines = game_lines(text);
+    // The empty line after a last line feed is not a line of the file, nor a title line.
+    if (ends_with_line_feed) lines.pop_back();
+    const std::vector<GameTextLevel> levels = split_game_levels(lines);
     std::vector<bool> untitled(lines.size(), false);
-    for (const GameReadLevel& level : levels) {
+    for (const GameTextLevel& level : levels) {
         const size_t title = level.header + 1;
         if (level.has_title_line && (lines[title].empty() || lines[title][0] != '\''))
             untitled[title] = true;
@@ -35,8 +31,6 @@ std::vector<std::string> file_layout_faults(std::istream& in) {
             faults.push_back(where +
                              "a title line beginning with an apostrophe must follow the header");
     }
-    // A line feed at the very end of the file closes the map as an empty line would.
-    const bool ends_with_line_feed = !text.empty() && text.back() == '\n';
     if (!levels.empty() && (levels.back().map_first == levels.back().map_end ||
                             (levels.back().map_end == lines.size() && !ends_with_line_feed)))
         faults.push_back("the last level is not closed by an empty line");
@@ -44,10 +38,6 @@ std::vector<std::string> file_layout_faults(std::istream& in) {
 }
 
 namespace {
-
-bool holds_box(Cell cell) {
-    return cell == Cell::box || cell == Cell::box_on_target;
-}
 
 // The squares of a board, marked by a breadth-first walk.
 class Walk {
@@ -70,7 +60,7 @@ class Walk {
         while (!pending.empty()) {
             const auto [c, r] = pending.back();
             pending.pop_back();
-            for (int d = 0; d < 4; ++d) {
+            for (int d = 0; d < direction_count; ++d) {
                 const int32_t next_column = c + step_columns[d], next_row = r + step_rows[d];
                 if (on_board(next_column, next_row) && !is_marked(next_column, next_row) &&
                     passable(level.get_cell(next_column, next_row)))
@@ -89,7 +79,7 @@ class Walk {
         while (!pending.empty()) {
             const auto [c, r] = pending.back();
             pending.pop_back();
-            for (int d = 0; d < 4; ++d) {
+            for (int d = 0; d < direction_count; ++d) {
                 const int32_t to_column = c + step_columns[d], to_row = r + step_rows[d];
                 if (man_area.is_marked(c - step_columns[d], r - step_rows[d]) &&
                     man_area.is_marked(to_column, to_row) && !is_marked(to_column, to_row))
@@ -145,7 +135,7 @@ std::string level_layout_fault(const TLevel& level) {
     for (int32_t r = 0; r < level.get_height(); ++r) {
         for (int32_t c = 0; c < level.get_width(); ++c) {
             if (!man_area.is_marked(c, r)) continue;
-            for (int d = 0; d < 4; ++d) {
+            for (int d = 0; d < direction_count; ++d) {
                 const int32_t next_column = c + step_columns[d], next_row = r + step_rows[d];
                 const Cell next = level.get_cell(next_column, next_row);
                 if (next == Cell::outside || next == Cell::no_cell)

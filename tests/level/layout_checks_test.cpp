@@ -1,17 +1,10 @@
-#include "solver/layout_checks.h"
+#include "level/layout_checks.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 #include "support/board_text.h"
 
 namespace {
-
-std::vector<std::string> file_faults(const std::string& text) {
-    std::istringstream in(text);
-    return file_layout_faults(in);
-}
 
 // The layout fault of the only level of a file the game imports without a word.
 std::string fault_of(const std::vector<std::string>& rows) {
@@ -26,18 +19,18 @@ std::string fault_of(const std::vector<std::string>& rows) {
 }  // namespace
 
 TEST(FileLayoutFaults, FlagWhatTheGameWouldQuietlyTakeIn) {
-    EXPECT_TRUE(file_faults("a note\n; 1\n'One\n\n#####\n#@$.#\n#####\n\n"
-                            "; 2\n'Two\n#####\n#@$.#\n#####\n")
+    EXPECT_TRUE(file_layout_faults("a note\n; 1\n'One\n\n#####\n#@$.#\n#####\n\n"
+                                   "; 2\n'Two\n#####\n#@$.#\n#####\n")
                     .empty());
     // Without a title the game eats the first map row.
-    EXPECT_EQ(file_faults("; 1\n#####\n#@$.#\n#####\n\n"),
+    EXPECT_EQ(file_layout_faults("; 1\n#####\n#@$.#\n#####\n\n"),
               std::vector<std::string>{
                   "line 2: a title line beginning with an apostrophe must follow the header"});
     // The last level must be closed, by an empty line or at least a final line feed.
-    EXPECT_EQ(file_faults("; 1\n'One\n#####\n#@$.#\n#####"),
+    EXPECT_EQ(file_layout_faults("; 1\n'One\n#####\n#@$.#\n#####"),
               std::vector<std::string>{"the last level is not closed by an empty line"});
-    EXPECT_EQ(file_faults("; 1\n'One\n").size(), 1u);
-    EXPECT_EQ(file_faults("; 1\r\n'One\r\n#####\r\n#@$.#\r\n#####\r\n\r\n").size(), 6u);
+    EXPECT_EQ(file_layout_faults("; 1\n'One\n").size(), 1u);
+    EXPECT_EQ(file_layout_faults("; 1\r\n'One\r\n#####\r\n#@$.#\r\n#####\r\n\r\n").size(), 6u);
 }
 
 TEST(LevelLayoutFault, NamesWhatBreaksALevel) {

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "level/level.h"
+#include "level/map_validation.h"
+
+// The lines of a text as the game reads them: split at line feeds only. The text after the
+// last line feed is a line of its own, so a text ending in a line feed ends in an empty line.
+std::vector<std::string_view> game_lines(std::string_view text);
+
+// Where the game finds one level among the lines of a file, as indexes into them.
+struct GameTextLevel {
+    size_t header = 0;           // the line beginning with ';'
+    bool title_missing = false;  // taken as a header without its title line (see below)
+    bool has_title_line = false;
+    size_t map_first = 0, map_end = 0;  // the map's lines; none for a header at the file's end
+};
+
+// The game's reading of `lines`: a header, the line after it as the title line (a title when it
+// begins with an apostrophe), empty lines, then map rows up to an empty line. Where `map_starts`
+// marks the line right after a header, that header is taken as one without its title line, as
+// the converter repairs it; with no marks the reading is exactly the game's.
+std::vector<GameTextLevel> split_game_levels(const std::vector<std::string_view>& lines,
+                                             const std::vector<bool>& map_starts = {});
+
+// One fault the game finds in a level of a collection.
+struct LevelDiagnostic {
+    int32_t level;  // its number in the file, from 1
+    MapFault fault;
+};
+
+// A collection file's text read as the game reads it: every level in file order (a faulty one
+// too, never played; one too large or too small has no board) and what is wrong with them.
+struct ParsedCollection {
+    std::vector<std::unique_ptr<TLevel>> levels;
+    std::vector<LevelDiagnostic> diagnostics;
+};
+ParsedCollection parse_collection(std::string_view text);
