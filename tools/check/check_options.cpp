@@ -1,7 +1,9 @@
 #include "check_options.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <thread>
 
 namespace {
 // A positive number, all of the text.
@@ -16,9 +18,11 @@ bool read_positive(const std::string& text, double& value) {
 bool parse_check_options(const std::vector<std::string>& arguments, CheckOptions& options,
                          std::string& error) {
     options = CheckOptions();
+    options.jobs = std::max(1u, std::thread::hardware_concurrency());
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        const bool takes_value = argument == "--time" || argument == "--memory";
+        const bool takes_value =
+            argument == "--time" || argument == "--memory" || argument == "--jobs";
         if (takes_value && i + 1 == arguments.size()) {
             error = argument + " needs a value";
             return false;
@@ -48,6 +52,14 @@ bool parse_check_options(const std::vector<std::string>& arguments, CheckOptions
                 return false;
             }
             options.limits.memory_bytes = static_cast<int64_t>(value * 1024 * 1024);
+        } else if (argument == "--jobs") {
+            if (!read_positive(arguments[++i], value) || value != std::floor(value) ||
+                value > 256) {
+                error = "--jobs needs a whole number of threads from 1 to 256, not '" +
+                        arguments[i] + "'";
+                return false;
+            }
+            options.jobs = static_cast<int>(value);
         } else if (argument.size() > 1 && argument[0] == '-') {
             error = "unknown option " + argument;
             return false;
@@ -89,6 +101,9 @@ std::string check_usage() {
            "Options:\n"
            "  --time SECONDS  time limit per level (default 10)\n"
            "  --memory MB     memory limit per level for stored positions (default 1024)\n"
+           "  --jobs N        prove N levels of a file at once, on N threads (default: one\n"
+           "                  per processor); each keeps its own time and memory limits,\n"
+           "                  and the lines come out in the same order as with one\n"
            "  --moves         fewest moves first, then fewest pushes\n"
            "                  (default: fewest pushes first, then few moves)\n"
            "  --find          when the optimum is not proven within a fifth of the time, look\n"

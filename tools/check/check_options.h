@@ -14,6 +14,7 @@ struct CheckOptions {
     bool find = false;     // a solution where the optimum cannot be proven
     Optimise optimise = Optimise::pushes;
     SolveLimits limits;
+    int jobs = 1;  // levels proven side by side, each within `limits`
     std::vector<std::string> files;
 };
 

@@ -1,8 +1,11 @@
 #include "level_check.h"
 
 #include <iomanip>
+#include <sstream>
+#include <vector>
 
 #include "file/atomic_file.h"
+#include "in_order.h"
 #include "level/collection.h"
 #include "level/layout_checks.h"
 #include "level/level_text_convert.h"
@@ -119,7 +122,9 @@ bool check_level_file(const std::string& path, const CheckOptions& options, std:
     }
     if (collection.level_count() == 0 && !options.tsv) out << path << ": no levels\n";
     bool all_proven = report_file_faults(path, text, options.tsv ? err : out);
-    for (int32_t index = 0; index < collection.level_count(); ++index) {
+    // Each level is proven on its own, into its own line; the lines come out in level order.
+    std::vector<uint8_t> proven(static_cast<size_t>(collection.level_count()), 0);
+    const auto prove = [&](int32_t index) {
         const TLevel* level = collection.get_level(index);
         SolveResult result;
         std::string title;
@@ -136,17 +141,22 @@ bool check_level_file(const std::string& path, const CheckOptions& options, std:
                              : solve_level(*level, options.optimise, options.limits);
             }
         }
+        std::ostringstream line;
         if (!fault.empty()) {
-            write_fault(out, options.tsv, path, index + 1, title, fault);
+            write_fault(line, options.tsv, path, index + 1, title, fault);
         } else if (options.tsv) {
-            write_tsv_line(out, path, index + 1, title, result);
+            write_tsv_line(line, path, index + 1, title, result);
         } else {
-            write_line(out, path, index + 1, title, result, options.optimise);
+            write_line(line, path, index + 1, title, result, options.optimise);
         }
-        out.flush();
-        all_proven = all_proven && fault.empty() &&
-                     (result.status == SolveStatus::solved || result.status == SolveStatus::found);
-    }
+        proven[static_cast<size_t>(index)] =
+            fault.empty() &&
+            (result.status == SolveStatus::solved || result.status == SolveStatus::found);
+        return line.str();
+    };
+    run_in_order(collection.level_count(), options.jobs, prove,
+                 [&](int32_t, const std::string& line) { out << line << std::flush; });
+    for (const uint8_t level_proven : proven) all_proven = all_proven && level_proven != 0;
     return all_proven;
 }
 
