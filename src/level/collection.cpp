@@ -1,5 +1,6 @@
 #include "level/collection.h"
 
+#include <cerrno>
 #include <iostream>
 
 #include "level/text_file.h"
@@ -18,7 +19,14 @@ int TLevelCollection::import(const std::string& directory, const std::string& fi
                              std::string& text) {
     clear_levels();
     const std::string path = directory + file_name;
-    if (!read_text_file(path, text)) {
+    const Outcome<int> read = read_text_file(path, text);
+    if (!read && read.error() == EFBIG) {
+        // Refused before it is read: one line naming the file, then as if it did not open.
+        std::cerr << "TLevelCollection.import: " << file_name << ": " << read.words() << "\n"
+                  << std::flush;
+        return -1;
+    }
+    if (!read) {
         std::cerr << "Error: Could not open level file ( " << path << ")\n" << std::flush;
         return -1;
     }

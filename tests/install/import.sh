@@ -67,12 +67,15 @@ expect 0 "cellar-works.txt: 2 levels imported as \"Cellar Works\" into $user/lev
 ../elsewhere/cellar-works.txt: 1 level imported as \"Cellar Works 2\" into $user/levels/Cellar Works 2"
 [ ! -e "$user/levels/.imported" ] && [ -f "$user/.imported" ] || fail "the record is in levels/"
 
-# A level left out, an unreadable file: said, exit 1, the other files still imported.
-run import lost.txt missing.txt . "Plain Pack.sok"
+# A level left out, an unreadable file, one past the size bound (sparse: no disk is used): said,
+# exit 1, the other files still imported.
+truncate -s $((64 * 1024 * 1024 + 1)) "$tmp/in/huge.txt"
+run import lost.txt missing.txt . huge.txt "Plain Pack.sok"
 expect 1 "lost.txt: 1 level imported as \"Lost One\" into $user/levels/Lost One; left out level 2 (line 7): there must be one guy
 Plain Pack.sok: 2 levels imported as \"Plain Pack\" into $user/levels/Plain Pack, replacing the earlier import of this file"
 [ "$err" = "missing.txt: cannot be read; nothing imported
-.: cannot be read; nothing imported" ] || fail "unreadable files: '$err'"
+.: cannot be read; nothing imported
+huge.txt: file is larger than 64 MB; nothing imported" ] || fail "unreadable files: '$err'"
 
 # The command line: usage with no file (an error) and with --help; an unknown option.
 run import

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include "level/text_file.h"
 #include "support/board_text.h"
 #include "support/temp_dir.h"
 
@@ -108,6 +110,23 @@ TEST(LevelImport, MissingFileEmptiesTheCollectionButKeepsItsName) {
               "Error: Could not open level file ( " + dir.path + "none)\n");
     EXPECT_EQ(collection.get_name(), "first");
     EXPECT_EQ(collection.level_count(), 0);
+
+    // Past the size bound a file is refused unread, in one line naming it; at the bound it is read.
+    for (const off_t size : {max_level_file_bytes + 1, max_level_file_bytes}) {
+        const std::string huge = dir.write("huge", good);
+        ASSERT_EQ(truncate(huge.c_str(), size), 0);
+        testing::internal::CaptureStderr();
+        const int result = collection.import(dir.path, "huge");
+        const std::string said = testing::internal::GetCapturedStderr();
+        if (size > max_level_file_bytes) {
+            EXPECT_EQ(result, -1);
+            EXPECT_EQ(said, "TLevelCollection.import: huge: file is larger than 64 MB\n");
+        } else {
+            // The zero bytes after the level are a line between levels, which is ignored.
+            EXPECT_EQ(result, 0) << said;
+            EXPECT_EQ(collection.level_count(), 1);
+        }
+    }
 }
 
 TEST(LevelImport, RefusesABoardPastTheLargestSideButReadsOn) {

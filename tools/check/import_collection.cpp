@@ -142,7 +142,8 @@ std::string collection_file_name(std::string_view wanted) {
 
 ImportResult import_collection(const ImportPlaces& places, const std::string& file) {
     std::string text;
-    if (!read_level_file(file, text)) return failed(file, "cannot be read");
+    const std::string unread = read_level_file(file, text);
+    if (!unread.empty()) return failed(file, unread);
     ConvertReport report;
     const std::string converted = convert_level_text(text, report);
     if (!report.error.empty()) return failed(file, report.error);

@@ -163,8 +163,9 @@ bool check_level_file(const std::string& path, const CheckOptions& options, std:
 bool convert_level_file(const std::string& in_path, const std::string& out_path, std::ostream& out,
                         std::ostream& err) {
     std::string text;
-    if (!read_level_file(in_path, text)) {
-        err << in_path << ": cannot be read" << std::endl;
+    const std::string unread = read_level_file(in_path, text);
+    if (!unread.empty()) {
+        err << in_path << ": " << unread << std::endl;
         return false;
     }
     ConvertReport report;
