@@ -14,6 +14,30 @@
 // last line feed is a line of its own, so a text ending in a line feed ends in an empty line.
 std::vector<std::string_view> game_lines(std::string_view text);
 
+// The game's reading of a file, fed one line at a time: a header, the line after it as the title
+// line, empty lines, then map rows up to an empty line. Tells what each line is to the level
+// around it, so that a file is read without holding all its lines.
+class GameLineSplitter {
+  public:
+    enum class Role {
+        outside,     // between levels: ignored
+        header,      // begins a level
+        title_line,  // the line after a header (a title when it begins with an apostrophe)
+        blank,       // an empty line before the map
+        map_row,
+        map_end,  // the empty line that closes the map, and so the level
+    };
+    // `map_start` marks the line right after a header as the map's first row, not a title line:
+    // the header is then taken as one without its title line, as the converter repairs it.
+    Role feed(std::string_view line, bool map_start = false);
+    // True while map rows are read: the end of the file closes the map as an empty line does.
+    bool in_map() const { return state == State::in_map; }
+
+  private:
+    enum class State { between, after_header, before_map, in_map };
+    State state = State::between;
+};
+
 // Where the game finds one level among the lines of a file, as indexes into them.
 struct GameTextLevel {
     size_t header = 0;           // the line beginning with ';'
@@ -22,10 +46,9 @@ struct GameTextLevel {
     size_t map_first = 0, map_end = 0;  // the map's lines; none for a header at the file's end
 };
 
-// The game's reading of `lines`: a header, the line after it as the title line (a title when it
-// begins with an apostrophe), empty lines, then map rows up to an empty line. Where `map_starts`
-// marks the line right after a header, that header is taken as one without its title line, as
-// the converter repairs it; with no marks the reading is exactly the game's.
+// Every level of `lines` as GameLineSplitter reads them. Where `map_starts` marks the line right
+// after a header, that header is taken as one without its title line; with no marks the reading
+// is exactly the game's.
 std::vector<GameTextLevel> split_game_levels(const std::vector<std::string_view>& lines,
                                              const std::vector<bool>& map_starts = {});
 
