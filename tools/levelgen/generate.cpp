@@ -12,16 +12,6 @@
 
 namespace {
 
-Puzzle placed(const Puzzle& room, const Arena& arena, const StateKey& key) {
-    Puzzle puzzle = room;
-    std::fill(puzzle.boxes.begin(), puzzle.boxes.end(), false);
-    for (size_t i = 0; i + 1 < key.size(); ++i) {
-        puzzle.boxes[static_cast<size_t>(arena.board_square(key[i]))] = true;
-    }
-    puzzle.man = arena.board_square(key.back());
-    return puzzle;
-}
-
 // Every board square a box stands on while the man walks `path` (l r u d a step, L R U D a
 // push), the boxes' start squares included.
 std::vector<bool> box_squares_along(const Puzzle& puzzle, const SolverBoard& board,
@@ -40,6 +30,16 @@ std::vector<bool> box_squares_along(const Puzzle& puzzle, const SolverBoard& boa
 }
 
 }  // namespace
+
+Puzzle placed(const Puzzle& room, const Arena& arena, const StateKey& key) {
+    Puzzle puzzle = room;
+    std::fill(puzzle.boxes.begin(), puzzle.boxes.end(), false);
+    for (size_t i = 0; i + 1 < key.size(); ++i) {
+        puzzle.boxes[static_cast<size_t>(arena.board_square(key[i]))] = true;
+    }
+    puzzle.man = arena.board_square(key.back());
+    return puzzle;
+}
 
 int straight_line_pushes(const Puzzle& puzzle) {
     // The solver's board measures exactly this for its lower bound; a board it cannot read
@@ -61,8 +61,12 @@ int straight_line_pushes(const Puzzle& puzzle) {
 int idle_squares(const Puzzle& puzzle, const SolveLimits& limits) {
     const SolveResult solved = solve_level(game_level(puzzle), Optimise::pushes, limits);
     if (solved.status != SolveStatus::solved) return static_cast<int>(puzzle.squares.size());
+    return idle_squares_along(puzzle, solved.path);
+}
+
+int idle_squares_along(const Puzzle& puzzle, const std::string& path) {
     const SolverBoard board = room_board(puzzle);
-    const std::vector<bool> box_squares = box_squares_along(puzzle, board, solved.path);
+    const std::vector<bool> box_squares = box_squares_along(puzzle, board, path);
     const Arena arena(board, puzzle.man);
     int idle = 0;
     for (int cell = 0; cell < arena.size(); ++cell) {

@@ -5,6 +5,10 @@
 //       Writes `count` generated levels to standard output, one try per seed from `seed` on;
 //       each level's title names its seed, so a kept level can be made again. Gives up (exit
 //       code 1) when `tries` seeds in a row (10000 by default) make no level.
+//       --idle N keeps levels whose solution leaves at most N floor squares idle (3 by default).
+//       --search sampled [--beam N] pulls with a bounded search instead of meeting every
+//       position, for large rooms and many boxes; each level's solution follows its line on
+//       standard error.
 //   pushwell-levelgen verify [--time SECONDS] FILE...
 //       Reads every file as the game does, checks what the game would take quietly, and has the
 //       solver find each level's fewest pushes; exit code 1 when any level is faulty,
@@ -18,6 +22,7 @@
 #include <string>
 
 #include "generate.h"
+#include "generate_sampled.h"
 #include "level_text.h"
 #include "verify.h"
 
@@ -26,6 +31,7 @@ namespace {
 int usage() {
     std::cerr << "usage: pushwell-levelgen generate [--seed N] [--count N] [--blocks WxH] "
                  "[--boxes N] [--floor MIN-MAX] [--pushes MIN-MAX] [--states N] [--tries N]\n"
+                 "                          [--idle N] [--search exhaustive|sampled] [--beam N]\n"
                  "       pushwell-levelgen verify [--time SECONDS] FILE...\n";
     return 2;
 }
@@ -45,11 +51,23 @@ bool parse_pair(const std::string& text, char separator, int& first, int& second
                        &second) == 2;
 }
 
+void report_sampled(unsigned seed, const SampledLevel& level) {
+    const SolutionMeasures& measures = level.measures;
+    std::cerr << "seed " << seed << ": " << measures.pushes << " pushes (at least "
+              << level.lower_bound << "), " << measures.moves << " moves, " << measures.box_changes
+              << " box changes, " << measures.sessions << " sessions, " << measures.box_lines
+              << " box lines, " << level.idle << " idle, " << level.open_blocks << " open, score "
+              << level.score << ", " << level.states << " positions\nseed " << seed
+              << " solution: " << level.solution << '\n';
+}
+
 int generate(int argc, char** argv) {
     GenerateOptions options;
     unsigned seed = 1;
     int count = 10;
     unsigned long tries = 10000;
+    bool sampled = false;
+    unsigned long beam_width = 2000;
     for (int i = 2; i < argc; ++i) {
         const std::string option = argv[i];
         if (i + 1 >= argc) return usage();
@@ -81,6 +99,14 @@ int generate(int argc, char** argv) {
         } else if (option == "--states") {
             fine = parse_count(value, ULONG_MAX, number);
             options.state_limit = number;
+        } else if (option == "--idle") {
+            fine = parse_count(value, INT_MAX, number);
+            options.max_idle = static_cast<int>(number);
+        } else if (option == "--search") {
+            fine = value == "exhaustive" || value == "sampled";
+            sampled = value == "sampled";
+        } else if (option == "--beam") {
+            fine = parse_count(value, ULONG_MAX, beam_width) && beam_width > 0;
         } else {
             fine = false;
         }
@@ -95,8 +121,17 @@ int generate(int argc, char** argv) {
             return 1;
         }
         std::mt19937 random(seed);
-        const auto level = generate_level(random, options);
         ++idle;
+        if (sampled) {
+            const auto level = generate_sampled_level(random, options, beam_width);
+            if (!level) continue;
+            idle = 0;
+            ++made;
+            write_level(std::cout, made, "'Seed " + std::to_string(seed), level->puzzle);
+            report_sampled(seed, *level);
+            continue;
+        }
+        const auto level = generate_level(random, options);
         if (!level) continue;
         idle = 0;
         ++made;
