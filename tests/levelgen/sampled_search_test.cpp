@@ -62,7 +62,7 @@ TEST(SampledSearch, EveryLevelComesWithItsSolution) {
     int made = 0;
     for (unsigned seed = 1; made < 3 && seed < 3000; ++seed) {
         std::mt19937 random(seed);
-        const auto level = generate_sampled_level(random, options, 200);
+        const auto level = generate_sampled_level(random, options, SampledChoice{200, false});
         if (!level) continue;
         ++made;
         SCOPED_TRACE("seed " + std::to_string(seed));

@@ -13,6 +13,23 @@ namespace {
 
 const char push_letters[] = "LRUD";
 
+// Puts the floor squares nearest the first one (walking, boxes aside) first, in the order a
+// walk from it meets them.
+void nearest_first(const Arena& arena, std::vector<int>& floor) {
+    std::vector<int> order{arena.cell_of(floor.front())};
+    std::vector<bool> met(static_cast<size_t>(arena.size()), false);
+    met[static_cast<size_t>(order.front())] = true;
+    for (size_t next = 0; next < order.size(); ++next) {
+        for (int d = 0; d < 4; ++d) {
+            const int cell = arena.neighbour(order[next], d);
+            if (cell < 0 || met[static_cast<size_t>(cell)]) continue;
+            met[static_cast<size_t>(cell)] = true;
+            order.push_back(cell);
+        }
+    }
+    for (size_t i = 0; i < order.size(); ++i) floor[i] = arena.board_square(order[i]);
+}
+
 }  // namespace
 
 std::string solution_undoing(const Puzzle& puzzle, const Arena& arena,
@@ -57,7 +74,7 @@ int open_blocks(const Puzzle& puzzle) {
 
 std::optional<SampledLevel> generate_sampled_level(std::mt19937& random,
                                                    const GenerateOptions& options,
-                                                   size_t beam_width) {
+                                                   const SampledChoice& choice) {
     Puzzle room;
     if (!carve_room(random, options.shape, room)) return std::nullopt;
     const SolverBoard board = room_board(room);
@@ -71,11 +88,12 @@ std::optional<SampledLevel> generate_sampled_level(std::mt19937& random,
 
     SampledOptions search;
     search.state_limit = options.state_limit;
-    search.beam_width = beam_width;
+    search.beam_width = choice.beam_width;
     search.max_pulls = options.max_pushes;
     std::optional<SampledLevel> best;
     for (int attempt = 0; attempt < options.target_tries; ++attempt) {
         std::shuffle(floor.begin(), floor.end(), random);
+        if (choice.clustered_targets) nearest_first(arena, floor);
         std::vector<int> target_cells;
         Puzzle with_targets = room;
         for (int i = 0; i < options.boxes; ++i) {

@@ -35,11 +35,18 @@ double level_score(const SolutionMeasures& measures, int lower_bound, int idle, 
 // 2 x 2 squares of the puzzle's floor with no wall in them.
 int open_blocks(const Puzzle& puzzle);
 
+struct SampledChoice {
+    size_t beam_width = 2000;
+    // Targets side by side in one stretch of floor, so that the boxes must come home in
+    // order, instead of strewn about the room.
+    bool clustered_targets = false;
+};
+
 // One try for a large room: carve it, put boxes on random targets and pull them back with the
-// bounded search of sampled_search.h, `beam_width` positions wide and at most
+// bounded search of sampled_search.h, choice.beam_width positions wide and at most
 // options.state_limit positions for each layout of targets. Of the positions it returns, the
 // best by level_score wins, among those with no box on a target, no more idle floor than
 // options.max_idle and pushes within the options' range, that a greedy player cannot solve.
 std::optional<SampledLevel> generate_sampled_level(std::mt19937& random,
                                                    const GenerateOptions& options,
-                                                   size_t beam_width);
+                                                   const SampledChoice& choice);

@@ -6,8 +6,9 @@
 //       each level's title names its seed, so a kept level can be made again. Gives up (exit
 //       code 1) when `tries` seeds in a row (10000 by default) make no level.
 //       --idle N keeps levels whose solution leaves at most N floor squares idle (3 by default).
-//       --search sampled [--beam N] pulls with a bounded search instead of meeting every
-//       position, for large rooms and many boxes; each level's solution follows its line on
+//       --search sampled [--beam N] [--targets strewn|clustered] pulls with a bounded search
+//       instead of meeting every position, for large rooms and many boxes, with the targets
+//       strewn about the room or side by side; each level's solution follows its line on
 //       standard error.
 //   pushwell-levelgen verify [--time SECONDS] FILE...
 //       Reads every file as the game does, checks what the game would take quietly, and has the
@@ -32,6 +33,7 @@ int usage() {
     std::cerr << "usage: pushwell-levelgen generate [--seed N] [--count N] [--blocks WxH] "
                  "[--boxes N] [--floor MIN-MAX] [--pushes MIN-MAX] [--states N] [--tries N]\n"
                  "                          [--idle N] [--search exhaustive|sampled] [--beam N]\n"
+                 "                          [--targets strewn|clustered]\n"
                  "       pushwell-levelgen verify [--time SECONDS] FILE...\n";
     return 2;
 }
@@ -67,7 +69,7 @@ int generate(int argc, char** argv) {
     int count = 10;
     unsigned long tries = 10000;
     bool sampled = false;
-    unsigned long beam_width = 2000;
+    SampledChoice choice;
     for (int i = 2; i < argc; ++i) {
         const std::string option = argv[i];
         if (i + 1 >= argc) return usage();
@@ -106,7 +108,11 @@ int generate(int argc, char** argv) {
             fine = value == "exhaustive" || value == "sampled";
             sampled = value == "sampled";
         } else if (option == "--beam") {
-            fine = parse_count(value, ULONG_MAX, beam_width) && beam_width > 0;
+            fine = parse_count(value, ULONG_MAX, number) && number > 0;
+            choice.beam_width = number;
+        } else if (option == "--targets") {
+            fine = value == "strewn" || value == "clustered";
+            choice.clustered_targets = value == "clustered";
         } else {
             fine = false;
         }
@@ -123,7 +129,7 @@ int generate(int argc, char** argv) {
         std::mt19937 random(seed);
         ++idle;
         if (sampled) {
-            const auto level = generate_sampled_level(random, options, beam_width);
+            const auto level = generate_sampled_level(random, options, choice);
             if (!level) continue;
             idle = 0;
             ++made;

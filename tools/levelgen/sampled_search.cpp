@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <unordered_set>
 
 namespace {
@@ -79,7 +80,10 @@ SampledResult sampled_pull_search(const Arena& arena, const std::vector<int>& ta
     for (const int cell : target_cells) occupied[static_cast<size_t>(cell)] = 0;
 
     SampledResult result;
-    std::vector<int> pool;  // nodes deep enough to be returned
+    // Nodes deep enough to be returned, with how well their pulls were spent: each pull that
+    // took a box farther from home counts for it, each other pull against, so that positions
+    // reached by a roundabout way (whose solutions waste pushes) come last.
+    std::vector<std::pair<double, int>> pool;
     std::vector<Node> children;
     for (int depth = 1; depth <= options.max_pulls && !layer.empty(); ++depth) {
         children.clear();
@@ -129,7 +133,9 @@ SampledResult sampled_pull_search(const Arena& arena, const std::vector<int>& ta
         layer.clear();
         for (size_t i = 0; i < kept; ++i) {
             layer.push_back(static_cast<int>(nodes.size()));
-            if (depth >= min_pulls) pool.push_back(static_cast<int>(nodes.size()));
+            if (depth >= min_pulls) {
+                pool.emplace_back(2 * children[i].score - depth, static_cast<int>(nodes.size()));
+            }
             seen.insert(children[i].key);
             nodes.push_back(std::move(children[i]));
         }
@@ -140,14 +146,11 @@ SampledResult sampled_pull_search(const Arena& arena, const std::vector<int>& ta
 
     const size_t returned = std::min(pool.size(), options.keep);
     std::partial_sort(pool.begin(), pool.begin() + static_cast<long>(returned), pool.end(),
-                      [&nodes](int a, int b) {
-                          return nodes[static_cast<size_t>(a)].score >
-                                 nodes[static_cast<size_t>(b)].score;
-                      });
+                      std::greater<>());
     for (size_t i = 0; i < returned; ++i) {
-        const Node& node = nodes[static_cast<size_t>(pool[i])];
+        const Node& node = nodes[static_cast<size_t>(pool[i].second)];
         SampledPosition position{node.key, {}, node.lower_bound, node.box_changes};
-        for (int at = pool[i]; nodes[static_cast<size_t>(at)].parent >= 0;
+        for (int at = pool[i].second; nodes[static_cast<size_t>(at)].parent >= 0;
              at = nodes[static_cast<size_t>(at)].parent) {
             position.pulls.push_back(nodes[static_cast<size_t>(at)].pull);
         }

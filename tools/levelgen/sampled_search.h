@@ -38,7 +38,8 @@ struct SampledResult {
 // only the `beam_width` positions scoring best are carried on: those whose boxes are far from
 // their targets and whose pushes change boxes often, ties broken at random. Every position
 // met is solvable by the pushes that undo its pulls, so their count bounds its fewest pushes
-// from above; the returned positions score best among those at least `min_pulls` deep.
+// from above. The positions returned are those at least `min_pulls` deep whose pulls were
+// spent best on taking boxes away from their targets.
 SampledResult sampled_pull_search(const Arena& arena, const std::vector<int>& target_cells,
                                   int min_pulls, std::mt19937& random,
                                   const SampledOptions& options);
