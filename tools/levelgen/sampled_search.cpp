@@ -12,9 +12,7 @@ struct Node {
     StateKey key;
     int parent = -1;
     Pull pull;
-    int last_box = -1;  // cell the last pull left its box on, -1 for the solved position
     int lower_bound = 0;
-    int box_changes = 0;
     double score = 0;
 };
 
@@ -75,7 +73,7 @@ SampledResult sampled_pull_search(const Arena& arena, const std::vector<int>& ta
         if (!seen.insert(start).second) continue;
         ++met;
         layer.push_back(static_cast<int>(nodes.size()));
-        nodes.push_back(Node{start, -1, Pull{}, -1, 0, 0, 0});
+        nodes.push_back(Node{start, -1, Pull{}, 0, 0});
     }
     for (const int cell : target_cells) occupied[static_cast<size_t>(cell)] = 0;
 
@@ -113,14 +111,9 @@ SampledResult sampled_pull_search(const Arena& arena, const std::vector<int>& ta
                     occupied[key[box]] = 1;
                     if (seen.count(next) || !in_layer.insert(next).second) continue;
                     ++met;
-                    const Node& parent = nodes[static_cast<size_t>(index)];
-                    Node child{next, index, Pull{key[box], d}, man, 0, parent.box_changes, 0};
-                    // Undone, this pull is the push just before the parent's: another box
-                    // unless the parent's pull moved the box this one leaves from.
-                    if (parent.last_box >= 0 && parent.last_box != key[box]) ++child.box_changes;
-                    child.lower_bound = bound_of(next, box_count, nearest);
-                    child.score = child.lower_bound + jitter(random);
-                    children.push_back(std::move(child));
+                    const int bound = bound_of(next, box_count, nearest);
+                    children.push_back(
+                        Node{next, index, Pull{key[box], d}, bound, bound + jitter(random)});
                 }
             }
             for (size_t i = 0; i < box_count; ++i) occupied[key[i]] = 0;
@@ -149,7 +142,7 @@ SampledResult sampled_pull_search(const Arena& arena, const std::vector<int>& ta
                       std::greater<>());
     for (size_t i = 0; i < returned; ++i) {
         const Node& node = nodes[static_cast<size_t>(pool[i].second)];
-        SampledPosition position{node.key, {}, node.lower_bound, node.box_changes};
+        SampledPosition position{node.key, {}, node.lower_bound};
         for (int at = pool[i].second; nodes[static_cast<size_t>(at)].parent >= 0;
              at = nodes[static_cast<size_t>(at)].parent) {
             position.pulls.push_back(nodes[static_cast<size_t>(at)].pull);

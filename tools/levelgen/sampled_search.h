@@ -17,7 +17,6 @@ struct SampledPosition {
     StateKey key;             // box cells in rising order, then the man's place
     std::vector<Pull> pulls;  // from the solved position to this one
     int lower_bound = 0;      // each box's fewest pushes to its nearest target, summed
-    int box_changes = 0;      // of the pushes that undo `pulls`
 };
 
 struct SampledOptions {
@@ -35,8 +34,8 @@ struct SampledResult {
 
 // A bounded search over pulls from the solved position (a box on every target cell, the man
 // anywhere he can stand), for rooms too large for every position to be met. After each pull
-// only the `beam_width` positions scoring best are carried on: those whose boxes are far from
-// their targets and whose pushes change boxes often, ties broken at random. Every position
+// only the `beam_width` positions whose boxes are farthest from their targets are carried on,
+// ties broken at random. Every position
 // met is solvable by the pushes that undo its pulls, so their count bounds its fewest pushes
 // from above. The positions returned are those at least `min_pulls` deep whose pulls were
 // spent best on taking boxes away from their targets.
