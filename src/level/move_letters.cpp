@@ -26,18 +26,23 @@ bool read_move_letter(char letter, int& direction_index, bool& push) {
     return false;
 }
 
+bool play_moves(TPlayLevel& level, std::string_view path) {
+    for (const char letter : path) {
+        int direction = 0;
+        bool push = false;
+        if (!read_move_letter(letter, direction, push)) return false;
+        if (move(level, direction_code(direction)) != (push ? move_push : move_step)) return false;
+    }
+    return true;
+}
+
 bool replay_moves(const TLevel& level, std::string_view path, int32_t& moves, int32_t& pushes) {
     TPlayLevel play;
     play.copy_from(level);
     moves = 0;
     pushes = 0;
-    for (const char letter : path) {
-        int direction = 0;
-        bool push = false;
-        if (!read_move_letter(letter, direction, push)) return false;
-        if (move(play, direction_code(direction)) != (push ? move_push : move_step)) return false;
-        ++moves;
-        if (push) ++pushes;
-    }
+    if (!play_moves(play, path)) return false;
+    moves = static_cast<int32_t>(path.size());
+    for (const char letter : path) pushes += letter >= 'A' && letter <= 'Z' ? 1 : 0;
     return play.is_solved();
 }

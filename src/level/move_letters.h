@@ -14,7 +14,12 @@ char move_letter(int direction_index, bool push);
 // The direction index and push of a letter; false for a letter that is no move.
 bool read_move_letter(char letter, int& direction_index, bool& push);
 
+// Plays the path on the level as it stands through the game's own rules. True when every letter
+// is accepted as the step or push it claims to be; the level is left where the last accepted
+// letter left it.
+bool play_moves(TPlayLevel& level, std::string_view path);
+
 // Plays the path on a copy of the level through the game's own rules. True when every letter
 // is accepted as the step or push it claims to be and the level ends solved; the counts are
-// those the game saw.
+// those the game saw (both 0 when a letter is refused).
 bool replay_moves(const TLevel& level, std::string_view path, int32_t& moves, int32_t& pushes);

@@ -11,7 +11,8 @@ fail() {
 }
 
 for options in "--count abc" "--seed 12x" "--boxes -3" "--states 99999999999999999999999" \
-    "--tries 0" "--blocks -2x3" "--blocks 0x3" "--blocks 3x333"; do
+    "--tries 0" "--blocks -2x3" "--blocks 0x3" "--blocks 3x333" "--search deep" "--beam 0" \
+    "--targets heaped" "--idle x"; do
     err=$(timeout 10 "$tool" generate $options 2>&1 >/dev/null)
     code=$?
     [ "$code" = 2 ] && [[ "$err" == usage:* ]] || fail "$options: exit $code, said '$err'"

@@ -12,16 +12,6 @@
 
 namespace {
 
-Puzzle placed(const Puzzle& room, const Arena& arena, const StateKey& key) {
-    Puzzle puzzle = room;
-    std::fill(puzzle.boxes.begin(), puzzle.boxes.end(), false);
-    for (size_t i = 0; i + 1 < key.size(); ++i) {
-        puzzle.boxes[static_cast<size_t>(arena.board_square(key[i]))] = true;
-    }
-    puzzle.man = arena.board_square(key.back());
-    return puzzle;
-}
-
 // Every board square a box stands on while the man walks `path` (l r u d a step, L R U D a
 // push), the boxes' start squares included.
 std::vector<bool> box_squares_along(const Puzzle& puzzle, const BoardRoom& board,
@@ -39,6 +29,16 @@ std::vector<bool> box_squares_along(const Puzzle& puzzle, const BoardRoom& board
 }
 
 }  // namespace
+
+Puzzle placed(const Puzzle& room, const Arena& arena, const StateKey& key) {
+    Puzzle puzzle = room;
+    std::fill(puzzle.boxes.begin(), puzzle.boxes.end(), false);
+    for (size_t i = 0; i + 1 < key.size(); ++i) {
+        puzzle.boxes[static_cast<size_t>(arena.board_square(key[i]))] = true;
+    }
+    puzzle.man = arena.board_square(key.back());
+    return puzzle;
+}
 
 int straight_line_pushes(const Puzzle& puzzle) {
     // The solver's board measures exactly this for its lower bound; a board it cannot read
@@ -59,8 +59,12 @@ int straight_line_pushes(const Puzzle& puzzle) {
 int idle_squares(const Puzzle& puzzle, const SolveLimits& limits) {
     const SolveResult solved = solve_level(game_level(puzzle), Optimise::pushes, limits);
     if (solved.status != SolveStatus::solved) return static_cast<int>(puzzle.squares.size());
+    return idle_squares_along(puzzle, solved.path);
+}
+
+int idle_squares_along(const Puzzle& puzzle, const std::string& path) {
     const BoardRoom board = room_board(puzzle);
-    const std::vector<bool> box_squares = box_squares_along(puzzle, board, solved.path);
+    const std::vector<bool> box_squares = box_squares_along(puzzle, board, path);
     const Arena arena(board, puzzle.man);
     int idle = 0;
     for (int cell = 0; cell < arena.size(); ++cell) {
@@ -74,16 +78,23 @@ int idle_squares(const Puzzle& puzzle, const SolveLimits& limits) {
     return idle;
 }
 
-std::optional<Generated> generate_level(std::mt19937& random, const GenerateOptions& options) {
-    Puzzle room;
-    if (!carve_room(random, options.shape, room)) return std::nullopt;
-    const BoardRoom board = room_board(room);
-    std::vector<int> floor;
-    for (int square = 0; square < board.square_count(); ++square) {
-        if (board.is_free(square)) floor.push_back(square);
+std::optional<CarvedRoom> carve_floor(std::mt19937& random, const GenerateOptions& options) {
+    CarvedRoom carved;
+    if (!carve_room(random, options.shape, carved.room)) return std::nullopt;
+    carved.board = room_board(carved.room);
+    for (int square = 0; square < carved.board.square_count(); ++square) {
+        if (carved.board.is_free(square)) carved.floor.push_back(square);
     }
-    if (static_cast<int>(floor.size()) < options.boxes * 3) return std::nullopt;
-    const Arena arena(board, floor.front());
+    if (static_cast<int>(carved.floor.size()) < options.boxes * 3) return std::nullopt;
+    return carved;
+}
+
+std::optional<Generated> generate_level(std::mt19937& random, const GenerateOptions& options) {
+    std::optional<CarvedRoom> carved = carve_floor(random, options);
+    if (!carved) return std::nullopt;
+    const Puzzle& room = carved->room;
+    std::vector<int>& floor = carved->floor;
+    const Arena arena(carved->board, floor.front());
 
     std::vector<Generated> candidates;
     for (int attempt = 0; attempt < options.target_tries; ++attempt) {

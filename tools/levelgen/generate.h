@@ -3,7 +3,11 @@
 #include <cstddef>
 #include <optional>
 #include <random>
+#include <string>
+#include <vector>
 
+#include "arena.h"
+#include "level/board_room.h"
 #include "puzzle.h"
 #include "room.h"
 #include "solver/solver.h"
@@ -33,6 +37,22 @@ int straight_line_pushes(const Puzzle& puzzle);
 // Floor squares that the solver's solution with the fewest pushes neither moves a box over nor
 // pushes from: room the level could do without. Every square when the solver proves none.
 int idle_squares(const Puzzle& puzzle, const SolveLimits& limits);
+
+// Floor squares that `path` (move letters from the puzzle's start) neither moves a box over nor
+// pushes from.
+int idle_squares_along(const Puzzle& puzzle, const std::string& path);
+
+// The room with the boxes and man of a search position (see search.h).
+Puzzle placed(const Puzzle& room, const Arena& arena, const StateKey& key);
+
+// A carved room, read as a board, with its floor squares listed.
+struct CarvedRoom {
+    Puzzle room;
+    BoardRoom board;
+    std::vector<int> floor;
+};
+// Carves a room for one try; nothing when it fails or its floor is too small for the boxes.
+std::optional<CarvedRoom> carve_floor(std::mt19937& random, const GenerateOptions& options);
 
 // One try: carve a room, put boxes on random targets and pull them back as far as they go,
 // keeping the position that needs the most pushes. Among the farthest positions the one

@@ -5,6 +5,11 @@
 //       Writes `count` generated levels to standard output, one try per seed from `seed` on;
 //       each level's title names its seed, so a kept level can be made again. Gives up (exit
 //       code 1) when `tries` seeds in a row (10000 by default) make no level.
+//       --idle N keeps levels whose solution leaves at most N floor squares idle (3 by default).
+//       --search sampled [--beam N] [--targets strewn|clustered] pulls with a bounded search
+//       instead of meeting every position, for large rooms and many boxes, with the targets
+//       strewn about the room or side by side; each level's solution follows its line on
+//       standard error.
 //   pushwell-levelgen verify [--time SECONDS] FILE...
 //       Checks every file as `pushwell-check` does, in its words, proving each level's fewest
 //       pushes; exit code 1 when any level is faulty, unsolvable or not proven within SECONDS
@@ -18,6 +23,7 @@
 #include <string>
 
 #include "generate.h"
+#include "generate_sampled.h"
 #include "level/game_format_writer.h"
 #include "level_check.h"
 #include "level_text.h"
@@ -27,6 +33,8 @@ namespace {
 int usage() {
     std::cerr << "usage: pushwell-levelgen generate [--seed N] [--count N] [--blocks WxH] "
                  "[--boxes N] [--floor MIN-MAX] [--pushes MIN-MAX] [--states N] [--tries N]\n"
+                 "                          [--idle N] [--search exhaustive|sampled] [--beam N]\n"
+                 "                          [--targets strewn|clustered]\n"
                  "       pushwell-levelgen verify [--time SECONDS] FILE...\n";
     return 2;
 }
@@ -46,11 +54,23 @@ bool parse_pair(const std::string& text, char separator, int& first, int& second
                        &second) == 2;
 }
 
+void report_sampled(unsigned seed, const SampledLevel& level) {
+    const SolutionMeasures& measures = level.measures;
+    std::cerr << "seed " << seed << ": " << measures.pushes << " pushes (at least "
+              << level.lower_bound << "), " << measures.moves << " moves, " << measures.box_changes
+              << " box changes, " << measures.sessions << " sessions, " << measures.box_lines
+              << " box lines, " << level.idle << " idle, " << level.open_blocks << " open, score "
+              << level.score << ", " << level.states << " positions\nseed " << seed
+              << " solution: " << level.solution << '\n';
+}
+
 int generate(int argc, char** argv) {
     GenerateOptions options;
     unsigned seed = 1;
     int count = 10;
     unsigned long tries = 10000;
+    bool sampled = false;
+    SampledChoice choice;
     for (int i = 2; i < argc; ++i) {
         const std::string option = argv[i];
         if (i + 1 >= argc) return usage();
@@ -82,6 +102,18 @@ int generate(int argc, char** argv) {
         } else if (option == "--states") {
             fine = parse_count(value, ULONG_MAX, number);
             options.state_limit = number;
+        } else if (option == "--idle") {
+            fine = parse_count(value, INT_MAX, number);
+            options.max_idle = static_cast<int>(number);
+        } else if (option == "--search") {
+            fine = value == "exhaustive" || value == "sampled";
+            sampled = value == "sampled";
+        } else if (option == "--beam") {
+            fine = parse_count(value, ULONG_MAX, number) && number > 0;
+            choice.beam_width = number;
+        } else if (option == "--targets") {
+            fine = value == "strewn" || value == "clustered";
+            choice.clustered_targets = value == "clustered";
         } else {
             fine = false;
         }
@@ -96,8 +128,18 @@ int generate(int argc, char** argv) {
             return 1;
         }
         std::mt19937 random(seed);
-        const auto level = generate_level(random, options);
         ++idle;
+        if (sampled) {
+            const auto level = generate_sampled_level(random, options, choice);
+            if (!level) continue;
+            idle = 0;
+            ++made;
+            std::cout << game_level_text(made, "Seed " + std::to_string(seed),
+                                         format_rows(level->puzzle));
+            report_sampled(seed, *level);
+            continue;
+        }
+        const auto level = generate_level(random, options);
         if (!level) continue;
         idle = 0;
         ++made;
