@@ -87,7 +87,7 @@ TEST(CheckTool, ReportsEachLevelWithItsVerdict) {
     const std::string lost = folder.write("lost", unsolvable);
     const auto rows = tsv_rows(run_checker("--tsv " + good + " " + lost).output);
     ASSERT_EQ(rows.size(), 3u);
-    for (const auto& row : rows) ASSERT_EQ(row.size(), 10u);
+    for (const auto& row : rows) ASSERT_EQ(row.size(), 13u);
     EXPECT_EQ(rows[0][1], "1");
     EXPECT_EQ(rows[0][2], "'Easy");
     EXPECT_EQ(rows[0][3], "optimal");
@@ -96,7 +96,13 @@ TEST(CheckTool, ReportsEachLevelWithItsVerdict) {
     EXPECT_EQ(rows[0][6], "2");  // the proven bound
     EXPECT_EQ(rows[0][9], "RR");
     EXPECT_EQ(rows[1][1], "2");
+    // One box pushed one way, then the other box: counted by hand from "LrR" (or "RlL").
+    EXPECT_EQ(rows[1][9].size(), 3u);
+    const std::vector<std::string> changes_sessions_lines{"1", "2", "2"};
+    EXPECT_EQ(std::vector<std::string>(rows[1].begin() + 10, rows[1].end()),
+              changes_sessions_lines);
     EXPECT_EQ(rows[2][3], "unsolvable");
+    EXPECT_EQ(rows[2][10] + rows[2][11] + rows[2][12], "");
     // A limit gives "unknown", never a guess.
     const CheckerRun human = run_checker("--time 1e-9 " + good);
     EXPECT_NE(human.output.find("level 1 'Easy: unknown (time limit"), std::string::npos)

@@ -111,7 +111,7 @@ std::string check_usage() {
            "                  proven least count, as against 'optimal'\n"
            "  --tsv           one tab-separated line per level: file, level, title, result,\n"
            "                  moves, pushes, bound, positions, seconds, solution (for a faulty\n"
-           "                  level: the reason)\n"
+           "                  level: the reason), box changes, pushing sessions, box lines\n"
            "  --convert       write IN, a collection in the common level format (or the game's\n"
            "                  own), to OUT in the game's format; levels the game would refuse\n"
            "                  are left out and named, then OUT is imported and checked\n"

@@ -9,6 +9,7 @@
 #include "level/collection.h"
 #include "level/layout_checks.h"
 #include "level/level_text_convert.h"
+#include "level/solution_measures.h"
 #include "level_file_reading.h"
 #include "solver/solver.h"
 
@@ -48,7 +49,15 @@ void write_tsv_line(std::ostream& out, const std::string& path, int32_t number,
     out << '\t';
     if (solved || result.status == SolveStatus::unknown) out << result.bound;
     out << '\t' << result.positions << '\t' << std::fixed << std::setprecision(3) << result.seconds
-        << '\t' << result.path << '\n';
+        << '\t' << result.path;
+    // What the solution shown asks of the player, as players count it.
+    if (solved) {
+        const SolutionMeasures measures = measure_solution(result.path);
+        out << '\t' << measures.box_changes << '\t' << measures.sessions << '\t'
+            << measures.box_lines << '\n';
+    } else {
+        out << "\t\t\t\n";
+    }
 }
 
 void write_line(std::ostream& out, const std::string& path, int32_t number,
@@ -93,7 +102,7 @@ void write_fault(std::ostream& out, bool tsv, const std::string& path, int32_t n
                  const std::string& title, const std::string& fault) {
     if (tsv) {
         out << without_tabs(path) << '\t' << number << '\t' << without_tabs(title)
-            << "\tfaulty\t\t\t\t0\t0.000\t" << fault << '\n';
+            << "\tfaulty\t\t\t\t0\t0.000\t" << fault << "\t\t\t\n";
     } else {
         out << path << " level " << number << (title.empty() ? "" : " " + title)
             << ": faulty: " << fault << '\n';
