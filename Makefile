@@ -8,7 +8,7 @@ JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 DESTDIR ?=
 
-.PHONY: all deps build run check check-fast check-sanitize bench install package format clean
+.PHONY: all deps build run check check-fast check-sanitize bench install package pictures format clean
 
 all: build
 
@@ -51,6 +51,13 @@ install: build
 # A Debian package, pushwell_VERSION_ARCH.deb in $(BUILD)/, always laid out under /usr.
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+# Copies the pictures the build draws (the play screen and a sheet of each collection) into
+# docs/pictures, where the README shows them; the test pictures_up_to_date holds them equal.
+pictures: build
+	rm -f docs/pictures/*.png
+	mkdir -p docs/pictures
+	cp $(BUILD)/doc/pictures/*.png docs/pictures/
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

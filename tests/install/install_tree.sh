@@ -14,8 +14,10 @@ fail() {
 }
 
 DESTDIR=$tmp/dest cmake --install "$build" --prefix /usr >"$tmp/log" || fail "$(cat "$tmp/log")"
-# Shipped collections are whatever levels/ holds: the list names them as levels/*.
-(cd "$tmp/dest" && find . ! -type d | sed 's|^\./||; s|^\(usr/share/games/pushwell/levels/\).*|\1*|' |
+# Shipped collections are whatever levels/ holds: the list names them as levels/*, and their
+# pictures as collection-*.png.
+(cd "$tmp/dest" && find . ! -type d | sed 's|^\./||; s|^\(usr/share/games/pushwell/levels/\).*|\1*|
+    s|^\(usr/share/doc/pushwell/pictures/collection-\).*\.png$|\1*.png|' |
     LC_ALL=C sort -u) >"$tmp/files"
 diff -u "$expected" "$tmp/files" >&2 || fail "installed files differ from $expected"
 

@@ -1,12 +1,14 @@
 #include "png.h"
 
 #include <algorithm>
+#include <cstdlib>
 
+#include "deflate.h"
 #include "file/atomic_file.h"
 
 namespace {
 
-// The checksums of PNG chunks (CRC-32) and of zlib streams (Adler-32).
+// The checksum of PNG chunks (CRC-32).
 uint32_t png_crc32(const uint8_t* data, size_t size) {
     uint32_t crc = ~0u;
     for (size_t i = 0; i < size; ++i) {
@@ -14,15 +16,6 @@ uint32_t png_crc32(const uint8_t* data, size_t size) {
         for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
     }
     return ~crc;
-}
-
-uint32_t zlib_adler32(const uint8_t* data, size_t size) {
-    uint32_t a = 1, b = 0;
-    for (size_t i = 0; i < size; ++i) {
-        a = (a + data[i]) % 65521;
-        b = (b + a) % 65521;
-    }
-    return (b << 16) | a;
 }
 
 void put_be32(std::vector<uint8_t>& out, uint32_t value) {
@@ -38,23 +31,58 @@ void put_chunk(std::vector<uint8_t>& out, const char* type, const std::vector<ui
     put_be32(out, png_crc32(out.data() + type_at, out.size() - type_at));
 }
 
-// A zlib stream of stored deflate blocks (at most 65535 bytes each) holding `raw`.
-std::vector<uint8_t> zlib_stored(const std::vector<uint8_t>& raw) {
-    std::vector<uint8_t> out = {0x78, 0x01};  // deflate, 32K window, no preset dictionary
-    size_t at = 0;
-    do {
-        const size_t length = std::min<size_t>(raw.size() - at, 65535);
-        const bool last = at + length == raw.size();
-        out.push_back(last ? 1 : 0);
-        out.push_back(length & 0xff);
-        out.push_back(length >> 8);
-        out.push_back(~length & 0xff);
-        out.push_back((~length >> 8) & 0xff);
-        out.insert(out.end(), raw.begin() + at, raw.begin() + at + length);
-        at += length;
-    } while (at < raw.size());
-    put_be32(out, zlib_adler32(raw.data(), raw.size()));
-    return out;
+int paeth(int left, int up, int up_left) {
+    const int guess = left + up - up_left;
+    const int to_left = std::abs(guess - left);
+    const int to_up = std::abs(guess - up);
+    const int to_up_left = std::abs(guess - up_left);
+    if (to_left <= to_up && to_left <= to_up_left) return left;
+    return to_up <= to_up_left ? up : up_left;
+}
+
+// One row under PNG filter `type` (0 none, 1 sub, 2 up, 4 paeth): each byte less its
+// prediction from the pixel to the left, the one above, or the better of them.
+void filter_row(int type, const uint8_t* row, const uint8_t* above, size_t length, int pixel,
+                uint8_t* out) {
+    for (size_t i = 0; i < length; ++i) {
+        const int left = i >= size_t(pixel) ? row[i - pixel] : 0;
+        const int up = above ? above[i] : 0;
+        const int up_left = above && i >= size_t(pixel) ? above[i - pixel] : 0;
+        int prediction = 0;
+        if (type == 1) prediction = left;
+        if (type == 2) prediction = up;
+        if (type == 4) prediction = paeth(left, up, up_left);
+        out[i] = static_cast<uint8_t>(row[i] - prediction);
+    }
+}
+
+// The rows, each under the filter whose bytes lie nearest zero (the usual rule of thumb for
+// what compresses best), led by its type byte.
+std::vector<uint8_t> filtered_rows(const std::vector<uint8_t>& pixels, int width, int height,
+                                   int pixel) {
+    const size_t length = size_t(width) * pixel;
+    std::vector<uint8_t> raw;
+    raw.reserve((length + 1) * height);
+    std::vector<uint8_t> trial(length), best(length);
+    for (int y = 0; y < height; ++y) {
+        const uint8_t* row = pixels.data() + y * length;
+        const uint8_t* above = y > 0 ? row - length : nullptr;
+        long best_cost = -1;
+        int best_type = 0;
+        for (int type : {0, 1, 2, 4}) {
+            filter_row(type, row, above, length, pixel, trial.data());
+            long cost = 0;
+            for (uint8_t byte : trial) cost += byte < 128 ? byte : 256 - byte;
+            if (best_cost < 0 || cost < best_cost) {
+                best_cost = cost;
+                best_type = type;
+                best.swap(trial);
+            }
+        }
+        raw.push_back(static_cast<uint8_t>(best_type));
+        raw.insert(raw.end(), best.begin(), best.end());
+    }
+    return raw;
 }
 
 }  // namespace
@@ -62,21 +90,25 @@ std::vector<uint8_t> zlib_stored(const std::vector<uint8_t>& raw) {
 bool write_png_rgba(const std::vector<uint8_t>& rgba, int width, int height,
                     const std::string& path) {
     if (width <= 0 || height <= 0 || rgba.size() != size_t(width) * height * 4) return false;
+    bool opaque = true;
+    for (size_t i = 3; i < rgba.size() && opaque; i += 4) opaque = rgba[i] == 255;
+    std::vector<uint8_t> pixels;
+    if (opaque) {
+        pixels.reserve(size_t(width) * height * 3);
+        for (size_t i = 0; i < rgba.size(); i += 4) {
+            pixels.insert(pixels.end(), rgba.begin() + i, rgba.begin() + i + 3);
+        }
+    }
+    const int pixel = opaque ? 3 : 4;
     std::vector<uint8_t> header;
     put_be32(header, width);
     put_be32(header, height);
-    header.insert(header.end(), {8, 6, 0, 0, 0});  // 8 bits, RGBA, deflate, adaptive, no interlace
-    // Every row starts with filter type 0: the bytes as they are.
-    std::vector<uint8_t> raw;
-    raw.reserve(rgba.size() + height);
-    for (int y = 0; y < height; ++y) {
-        raw.push_back(0);
-        raw.insert(raw.end(), rgba.begin() + size_t(y) * width * 4,
-                   rgba.begin() + size_t(y + 1) * width * 4);
-    }
+    // 8 bits, RGB or RGBA, deflate, adaptive filters, no interlace.
+    header.insert(header.end(), {8, static_cast<uint8_t>(opaque ? 2 : 6), 0, 0, 0});
     std::vector<uint8_t> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
     put_chunk(file, "IHDR", header);
-    put_chunk(file, "IDAT", zlib_stored(raw));
+    put_chunk(file, "IDAT",
+              zlib_compress(filtered_rows(opaque ? pixels : rgba, width, height, pixel)));
     put_chunk(file, "IEND", {});
     return write_file_atomically(path, std::string(file.begin(), file.end())).ok();
 }
