@@ -100,8 +100,10 @@ SolveStatus FeatureSearch::run() {
     StoredPosition start;
     start.man = board.man_start();
     for (int32_t box : boxes) occupied[box] = 1;
-    start.key_man = area.walk(board, occupied, start.man);
-    const Features features = meter.measure(boxes, occupied);
+    // The man may start where he can never come back to, outside every stretch of floor.
+    start.key_man = walk.walk(board, occupied, start.man);
+    int32_t stretch = 0;
+    const Features features = meter.measure(boxes, occupied, start.man, stretch);
     for (int32_t box : boxes) occupied[box] = 0;
     for (int32_t box : boxes) start.box_hash ^= store.box_key(box);
     start.hash = start.box_hash ^ store.man_key(start.key_man);
@@ -158,7 +160,8 @@ void FeatureSearch::expand(int32_t index, Features features, int32_t weight) {
                 StoredPosition child;
                 child.parent = index;
                 child.man = destination.man;
-                child.key_man = area.walk(board, occupied, destination.man);
+                const Features features =
+                    meter.measure(child_boxes, occupied, destination.man, child.key_man);
                 child.pushes = parent.pushes + 1;
                 child.pushed_from = from;
                 child.box_hash = parent.box_hash ^ store.box_key(from) ^ store.box_key(to);
@@ -172,8 +175,7 @@ void FeatureSearch::expand(int32_t index, Features features, int32_t weight) {
                     work += 2 * board.square_count();
                     if (child.estimate == 0) goal = added;
                     if (!child.expanded) {
-                        children.push_back(
-                            {added, meter.measure(child_boxes, occupied), child.estimate});
+                        children.push_back({added, features, child.estimate});
                     }
                 }
             }

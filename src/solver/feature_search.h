@@ -75,7 +75,7 @@ class FeatureSearch {
     Assignment assignment;
     FreezeCheck freeze;
     CorralCheck corral;
-    ManWalk walk, area;
+    ManWalk walk;
     BoxMacros macros;
     std::vector<BoxMacros::Destination> destinations;
     std::vector<uint8_t> occupied;

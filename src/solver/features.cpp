@@ -6,11 +6,12 @@ FeatureMeter::FeatureMeter(const SolverBoard& board, const PackingOrder& plan)
     : board(board), plan(plan), seen(board.square_count(), 0) {}
 
 Features FeatureMeter::measure(const std::vector<int32_t>& boxes,
-                               const std::vector<uint8_t>& occupied) {
+                               const std::vector<uint8_t>& occupied, int32_t man,
+                               int32_t& man_area) {
     Features features;
     features.packing = static_cast<int16_t>(std::min<int32_t>(packing(boxes), INT16_MAX));
     features.connectivity =
-        static_cast<int16_t>(std::min<int32_t>(connectivity(occupied), INT16_MAX));
+        static_cast<int16_t>(std::min<int32_t>(connectivity(occupied, man, man_area), INT16_MAX));
     return features;
 }
 
@@ -21,6 +22,13 @@ int32_t FeatureMeter::packing(const std::vector<int32_t>& boxes) const {
 }
 
 int32_t FeatureMeter::connectivity(const std::vector<uint8_t>& occupied) {
+    int32_t man_area = 0;
+    return connectivity(occupied, SolverBoard::no_square, man_area);
+}
+
+// Stretches are found in square order, so each is first met at its top-left square.
+int32_t FeatureMeter::connectivity(const std::vector<uint8_t>& occupied, int32_t man,
+                                   int32_t& man_area) {
     if (stamp == INT32_MAX) {
         std::fill(seen.begin(), seen.end(), 0);
         stamp = 0;
@@ -30,6 +38,8 @@ int32_t FeatureMeter::connectivity(const std::vector<uint8_t>& occupied) {
     for (int32_t square = 0; square < board.square_count(); ++square) {
         if (!board.is_free(square) || occupied[square] || seen[square] == stamp) continue;
         ++regions;
+        // Set anew for each stretch until the man's own has been flooded.
+        if (man >= 0 && seen[man] != stamp) man_area = square;
         seen[square] = stamp;
         stack.assign(1, square);
         while (!stack.empty()) {

@@ -28,12 +28,16 @@ class FeatureMeter {
   public:
     FeatureMeter(const SolverBoard& board, const PackingOrder& plan);
 
-    // `boxes` sorted, `occupied` marking the same boxes.
-    Features measure(const std::vector<int32_t>& boxes, const std::vector<uint8_t>& occupied);
+    // `boxes` sorted, `occupied` marking the same boxes. `man_area` gets the top-left square
+    // of the stretch the man on `man` (a free square without a box) walks in, which names his
+    // area in stored positions.
+    Features measure(const std::vector<int32_t>& boxes, const std::vector<uint8_t>& occupied,
+                     int32_t man, int32_t& man_area);
     // Boxes on targets, less those filled before some deeper target of the plan is.
     int32_t packing(const std::vector<int32_t>& boxes) const;
     // Stretches of free squares without boxes, joined side to side.
     int32_t connectivity(const std::vector<uint8_t>& occupied);
+    int32_t connectivity(const std::vector<uint8_t>& occupied, int32_t man, int32_t& man_area);
 
   private:
     const SolverBoard& board;
