@@ -132,7 +132,7 @@ SolveStatus FeatureSearch::run() {
         return SolveStatus::solved;
     }
     store.at(root).expanded = true;
-    expand(root, features, 0);
+    expand(root, features, features, 0);
     while (goal < 0) {
         if (over_limits()) return SolveStatus::unknown;
         const int32_t cell = next_cell();
@@ -143,7 +143,7 @@ SolveStatus FeatureSearch::run() {
         StoredPosition& position = store.at(next.position);
         if (position.expanded) continue;
         position.expanded = true;
-        expand(next.position, next.features, next.weight);
+        expand(next.position, next.features, next.cell, next.weight);
         if (*stopped_by_ != '\0') return SolveStatus::unknown;
     }
     return SolveStatus::solved;
@@ -151,7 +151,8 @@ SolveStatus FeatureSearch::run() {
 
 // Opens a position: every push it allows becomes a child with its features measured, the
 // advisors weigh them, and the children wait in this position's cell.
-void FeatureSearch::expand(int32_t index, Features features, int32_t weight) {
+void FeatureSearch::expand(int32_t index, Features features, Features cell_features,
+                           int32_t weight) {
     const StoredPosition parent = store.at(index);
     boxes.assign(store.boxes_of(index), store.boxes_of(index) + board.start_boxes().size());
     // A position whose boxes cannot all reach targets together is a dead end: found only now,
@@ -202,9 +203,11 @@ void FeatureSearch::expand(int32_t index, Features features, int32_t weight) {
     if (goal >= 0) return;
     std::vector<uint8_t> advised(children.size(), 0);
     advise(features, advised);
-    Cell& cell = cells[cell_of(features)];
+    Cell& cell = cells[cell_of(cell_features)];
     for (size_t c = 0; c < children.size(); ++c) {
-        cell.waiting.push({weight + (advised[c] ? 0 : 1), children[c].features,
+        const Features& child = children[c].features;
+        cell.waiting.push({weight + (advised[c] ? 0 : 1), child,
+                           child.better_than(cell_features) ? child : cell_features,
                            children[c].estimate, children[c].position});
         ++waiting_count;
     }
