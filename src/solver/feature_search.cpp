@@ -171,7 +171,6 @@ void FeatureSearch::expand(int32_t index, Features features, Features cell_featu
         for (const BoxMacros::Destination& destination : destinations) {
             if (goal >= 0 || over_limits()) break;
             const int32_t to = destination.square;
-            if (occupied[to]) continue;  // met again from another side
             occupied[from] = 0;
             occupied[to] = 1;
             if (!freeze.frozen_off_target(board, occupied, to)) {
