@@ -52,6 +52,22 @@ void BoxMacros::label_sides(const SolverBoard& board, const std::vector<uint8_t>
     }
 }
 
+// Whether a box pushed onto `square` in `direction` is inside a one-wide tunnel that goes on:
+// walls on both its sides across the push, no target, and the next square an empty tunnel
+// square of the same kind. Stopping there is no better than one square on, where the man can still
+// push it back from the far side and nothing else is reachable, so such squares are no destination.
+bool BoxMacros::passes_through(const SolverBoard& board, const std::vector<uint8_t>& occupied,
+                               int32_t square, int direction) const {
+    const int across = direction < 2 ? 2 : 0;
+    const auto walled = [&](int32_t at) {
+        return !board.is_free(board.neighbour(at, across)) &&
+               !board.is_free(board.neighbour(at, across + 1));
+    };
+    const int32_t next = board.neighbour(square, direction);
+    return !board.is_target(square) && walled(square) && board.is_free(next) && !occupied[next] &&
+           !board.is_target(next) && walled(next);
+}
+
 // Breadth first over the box's square and the man's side, the box taken off `from`. Returns
 // the goal state's index once met (-1 when not, or when no goal is asked for).
 int32_t BoxMacros::search(const SolverBoard& board, std::vector<uint8_t>& occupied,
@@ -96,7 +112,8 @@ int32_t BoxMacros::search(const SolverBoard& board, std::vector<uint8_t>& occupi
             came_from[next] = state;
             queue.push_back(next);
             if (next == goal_state) met = next;
-            if (destinations != nullptr && to != from) {
+            if (destinations != nullptr && to != from &&
+                !passes_through(board, occupied, to, opposite(side))) {
                 destinations->push_back({to, square});
             }
         }

@@ -18,9 +18,10 @@ class BoxMacros {
         int32_t man;     // where the man stands after the last push: where the box came from
     };
 
-    // Every destination of the box on `from` (not `from` itself, no dead square), with the man
-    // on the squares `walk` reached. `occupied` marks every box, this one included; it is
-    // left as it was. One destination per square and side of the box the man ends on.
+    // Every destination of the box on `from` (not `from` itself, no dead square, none inside a
+    // tunnel it could go on through), with the man on the squares `walk` reached. `occupied` marks
+    // every box, this one included; it is left as it was. One destination per square and side of
+    // the box the man ends on.
     void find(const SolverBoard& board, std::vector<uint8_t>& occupied, const ManWalk& walk,
               int32_t from, std::vector<Destination>& destinations);
     // The pushes of a macro that `find` reports, first to last.
@@ -31,6 +32,8 @@ class BoxMacros {
     // A state is the box's square times 4 plus the side the man stands on.
     int32_t search(const SolverBoard& board, std::vector<uint8_t>& occupied, const ManWalk& walk,
                    int32_t from, int32_t goal_state, std::vector<Destination>* destinations);
+    bool passes_through(const SolverBoard& board, const std::vector<uint8_t>& occupied,
+                        int32_t square, int direction) const;
     void label_sides(const SolverBoard& board, const std::vector<uint8_t>& occupied,
                      int32_t square);
 

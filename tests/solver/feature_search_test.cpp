@@ -78,11 +78,17 @@ TEST(BoxMacros, TheManWalksRoundTheBoxToTurnIt) {
     EXPECT_FALSE(std::binary_search(squares.begin(), squares.end(), 4 + 3 * 7));  // a box
 }
 
-TEST(BoxMacros, InACorridorTheBoxOnlyGoesOn) {
-    // One wide: the man behind the box can only push it on towards the target, never get
-    // round it to bring it back.
-    const SolverBoard board = load_board("#######\n#@$  .#\n#######\n");
-    EXPECT_EQ(macro_squares(board, 2 + 7), (std::vector<int32_t>{3 + 7, 4 + 7, 5 + 7}));
+TEST(BoxMacros, InATunnelTheBoxOnlyGoesOnToItsLastSquare) {
+    // One wide: the man behind the box can only push it on, never get round it. It stops only
+    // on the tunnel's last square before the target and on the target.
+    const SolverBoard board = load_board("########\n#@$   .#\n########\n");
+    EXPECT_EQ(macro_squares(board, 2 + 8), (std::vector<int32_t>{5 + 8, 6 + 8}));
+}
+
+TEST(BoxMacros, ATunnelStopsBeforeATarget) {
+    // The square before the target is kept; those beyond it are dead.
+    const SolverBoard board = load_board("#########\n#@$ .   #\n#########\n");
+    EXPECT_EQ(macro_squares(board, 2 + 9), (std::vector<int32_t>{3 + 9, 4 + 9}));
 }
 
 TEST(BoxMacros, OtherBoxesStandStill) {
