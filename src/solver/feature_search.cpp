@@ -163,7 +163,11 @@ void FeatureSearch::expand(int32_t index, Features features, Features cell_featu
     work += board.square_count();
     children.clear();
     const CorralCheck::Verdict verdict = corral.judge(board, occupied, walk, boxes);
-    for (size_t i = 0; i < boxes.size() && verdict != CorralCheck::Verdict::dead_end; ++i) {
+    // The corral search, the dearest test, runs only where the floor is cut apart at all.
+    const bool dead = verdict == CorralCheck::Verdict::dead_end ||
+                      (features.connectivity > 1 &&
+                       corral_search.dead_end(board, boxes, occupied, walk, parent.man));
+    for (size_t i = 0; i < boxes.size() && !dead; ++i) {
         const int32_t from = boxes[i];
         if (verdict == CorralCheck::Verdict::only && !corral.allows(from)) continue;
         macros.find(board, occupied, walk, from, destinations);

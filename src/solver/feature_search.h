@@ -11,6 +11,7 @@
 #include "solver/board.h"
 #include "solver/box_macros.h"
 #include "solver/corral.h"
+#include "solver/corral_search.h"
 #include "solver/features.h"
 #include "solver/freeze.h"
 #include "solver/man_walk.h"
@@ -31,6 +32,9 @@
 // could lead to a solution is ever thrown away, only deferred.
 class FeatureSearch {
   public:
+    // Positions a corral's own search may look at before the corral counts as alive.
+    static constexpr int32_t corral_search_cap = 500;
+
     FeatureSearch(const SolverBoard& board, const SolveLimits& limits);
 
     // Searches until a solution is met, the positions run out, or a limit is hit.
@@ -80,6 +84,7 @@ class FeatureSearch {
     Assignment assignment;
     FreezeCheck freeze;
     CorralCheck corral;
+    CorralSearch corral_search{corral_search_cap};
     ManWalk walk;
     BoxMacros macros;
     std::vector<BoxMacros::Destination> destinations;
