@@ -147,3 +147,70 @@ TEST(FeatureSearch, ALevelWithoutASolutionRunsOutOfPositions) {
     FeatureSearch search(board, SolveLimits());
     EXPECT_EQ(search.run(), SolveStatus::unsolvable);
 }
+
+TEST(FeatureSearch, LimitsGiveUnknown) {
+    // A big open room with many boxes, far beyond a small memory or a moment's time.
+    TLevel level;
+    ASSERT_EQ(level.create(30, 30), 0);
+    for (int32_t r = 0; r < 30; ++r) {
+        for (int32_t c = 0; c < 30; ++c) {
+            const bool edge = r == 0 || c == 0 || r == 29 || c == 29;
+            level.set_cell(c, r, edge ? Cell::wall : Cell::floor);
+        }
+    }
+    for (int32_t i = 0; i < 20; ++i) {
+        level.set_cell(3 + 4 * (i % 6), 3 + 4 * (i / 6), Cell::box);
+        level.set_cell(3 + 2 * (i % 10), 22 + 2 * (i / 10), Cell::target);
+    }
+    level.set_start(1, 1);
+    SolverBoard board;
+    std::string error;
+    ASSERT_TRUE(board.load(level, error)) << error;
+    SolveLimits small;
+    small.memory_bytes = board.memory_bytes() + (1 << 20);
+    small.seconds = 600;  // the memory limit must stop it, even in a slow sanitizer build
+    FeatureSearch full(board, small);
+    EXPECT_EQ(full.run(), SolveStatus::unknown);
+    EXPECT_STREQ(full.stopped_by(), "memory");
+    EXPECT_GT(full.positions(), 500);
+    SolveLimits no_time;
+    no_time.seconds = 1e-9;
+    FeatureSearch timed_out(board, no_time);
+    EXPECT_EQ(timed_out.run(), SolveStatus::unknown);
+    EXPECT_STREQ(timed_out.stopped_by(), "time");
+}
+
+TEST(PulledLevels, HardShapesPackTheTargetsIntoOneRoomWithFewBoxesHome) {
+    int made = 0;
+    for (uint32_t seed = 1; made < 5; ++seed) {
+        PulledLevelShape shape;
+        shape.width = shape.height = 14;
+        shape.boxes = 10;
+        shape.corridors = 2;
+        shape.goal_room = true;
+        shape.max_on_target_percent = 25;
+        TLevel level;
+        if (!make_pulled_level(seed, shape, level)) continue;
+        ++made;
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        SolverBoard board;
+        std::string error;
+        ASSERT_TRUE(board.load(level, error)) << error;
+        // Every target joins the first by steps over targets alone.
+        std::vector<int32_t> joined{board.targets().front()};
+        std::vector<uint8_t> seen(board.square_count(), 0);
+        seen[joined.front()] = 1;
+        for (size_t head = 0; head < joined.size(); ++head) {
+            for (int direction = 0; direction < 4; ++direction) {
+                const int32_t next = board.neighbour(joined[head], direction);
+                if (!board.is_target(next) || seen[next]) continue;
+                seen[next] = 1;
+                joined.push_back(next);
+            }
+        }
+        EXPECT_EQ(joined.size(), board.targets().size());
+        int home = 0;
+        for (int32_t box : board.start_boxes()) home += board.is_target(box) ? 1 : 0;
+        EXPECT_LE(home * 100, 25 * shape.boxes);
+    }
+}
