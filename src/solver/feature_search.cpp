@@ -25,23 +25,6 @@ FeatureSearch::FeatureSearch(const SolverBoard& board, const SolveLimits& limits
       meter(board, plan),
       occupied(board.square_count(), 0) {}
 
-// The pushes every box needs to its nearest target: cheap enough for every child, and 0 only
-// when every box is home. Whether all boxes can be matched to targets at once is only asked
-// of the few children that are opened.
-int32_t FeatureSearch::nearest_targets(const std::vector<int32_t>& boxes) {
-    const size_t targets = board.targets().size();
-    work += static_cast<int64_t>(boxes.size() * targets);
-    int64_t total = 0;
-    for (int32_t box : boxes) {
-        int32_t nearest = SolverBoard::unreachable;
-        for (size_t t = 0; t < targets; ++t) {
-            nearest = std::min(nearest, board.push_distance(t, box));
-        }
-        total += nearest;
-    }
-    return static_cast<int32_t>(std::min<int64_t>(total, SolverBoard::unreachable));
-}
-
 int32_t FeatureSearch::estimate(const std::vector<int32_t>& boxes) {
     const int n = static_cast<int>(boxes.size());
     work += static_cast<int64_t>(n) * n * n;
@@ -155,9 +138,6 @@ void FeatureSearch::expand(int32_t index, Features features, Features cell_featu
                            int32_t weight) {
     const StoredPosition parent = store.at(index);
     boxes.assign(store.boxes_of(index), store.boxes_of(index) + board.start_boxes().size());
-    // A position whose boxes cannot all reach targets together is a dead end: found only now,
-    // when it is about to be opened, since most children never are.
-    if (index != 0 && estimate(boxes) >= SolverBoard::unreachable) return;
     for (int32_t box : boxes) occupied[box] = 1;
     walk.walk(board, occupied, parent.man);
     work += board.square_count();
@@ -191,11 +171,14 @@ void FeatureSearch::expand(int32_t index, Features features, Features cell_featu
                 child.box_hash = parent.box_hash ^ store.box_key(from) ^ store.box_key(to);
                 child.hash = child.box_hash ^ store.man_key(child.key_man);
                 if (store.find(child.hash, child_boxes.data(), child.key_man) < 0) {
-                    child.estimate = nearest_targets(child_boxes);
+                    child.estimate = estimate(child_boxes);
+                    // A child whose boxes cannot all reach targets together is kept, closed, so
+                    // that meeting it again costs nothing.
+                    child.expanded = child.estimate >= SolverBoard::unreachable;
                     const int32_t added = store.add(child, child_boxes.data());
                     work += 2 * board.square_count();
                     if (child.estimate == 0) goal = added;
-                    children.push_back({added, features, child.estimate});
+                    if (!child.expanded) children.push_back({added, features, child.estimate});
                 }
             }
             occupied[to] = 0;

@@ -67,7 +67,6 @@ class FeatureSearch {
         int32_t estimate;
     };
 
-    int32_t nearest_targets(const std::vector<int32_t>& boxes);
     int32_t estimate(const std::vector<int32_t>& boxes);
     void expand(int32_t index, Features features, Features cell_features, int32_t weight);
     void advise(const Features& parent, std::vector<uint8_t>& advised) const;
