@@ -166,6 +166,7 @@ void FeatureSearch::expand(int32_t index, Features features, Features cell_featu
                 child.man = destination.man;
                 const Features features =
                     meter.measure(child_boxes, occupied, destination.man, child.key_man);
+                work += board.square_count();
                 child.pushes = parent.pushes + 1;
                 child.pushed_from = from;
                 child.box_hash = parent.box_hash ^ store.box_key(from) ^ store.box_key(to);
@@ -176,7 +177,6 @@ void FeatureSearch::expand(int32_t index, Features features, Features cell_featu
                     // that meeting it again costs nothing.
                     child.expanded = child.estimate >= SolverBoard::unreachable;
                     const int32_t added = store.add(child, child_boxes.data());
-                    work += 2 * board.square_count();
                     if (child.estimate == 0) goal = added;
                     if (!child.expanded) children.push_back({added, features, child.estimate});
                 }
