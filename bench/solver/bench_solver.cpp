@@ -5,11 +5,22 @@
 // level's board: the least work a position can cost, so the ratio shows the solver's own cost
 // per stored position independent of the machine.
 //
-//   bench-solver --file PATH [--time SECONDS] [--find]
-//   bench-solver --large COUNT [--time SECONDS] [--find]
-// solve every level of one collection file, or COUNT generated classic-sized rooms (14 to 20
-// squares a side, 12 to 20 boxes, seeded), and report how many were proven and solved, with
-// times and positions per second: progress on real levels as a number.
+//   bench-solver [--time SECONDS] [--find] FILE...
+// solves every level of the collection files and reports how many were proven and solved, the
+// median and worst time, and positions per second: progress on real levels as a number.
+//
+//   bench-solver --strategy plain|packing|features [--time SECONDS] FILE...
+// runs one finding search alone instead of the portfolio --find runs.
+//
+//   bench-solver --make classic|hard COUNT [--seed FIRST] > FILE
+// writes a generated set in the game's format, to measure on. The sets are made, never kept:
+//   bench-solver --make classic 60 > classic.txt
+//     rooms the size of the classic levels players know (14 to 20 squares a side, 12 to 20
+//     boxes, scattered targets), seeds from 1: the set the finding search was tuned on.
+//   bench-solver --make hard 40 --seed 1000 > hard.txt
+//     harder: 16 to 20 squares a side, 16 to 24 boxes, the targets packed into one room, and
+//     long one-wide corridors. Seeds from 1000 are for measuring only; tune on others
+//     (--seed 5000, say).
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -19,8 +30,14 @@
 #include <vector>
 
 #include "level/collection.h"
+#include "level/game_format_writer.h"
+#include "level/map_chars.h"
+#include "level/move_letters.h"
 #include "solver/board.h"
+#include "solver/feature_search.h"
 #include "solver/man_walk.h"
+#include "solver/push_search.h"
+#include "solver/solution_path.h"
 #include "solver/solver.h"
 #include "testlevels/pulled_level.h"
 
@@ -74,8 +91,8 @@ struct Tally {
         const double worst = times.empty() ? 0 : times.back();
         double total = 0;
         for (double t : times) total += t;
-        std::printf("%s: %d of %d levels proven\n", name, solved, levels);
-        if (found > 0) std::printf("  solved without proof: %d more\n", found);
+        std::printf("%s: %d of %d levels solved, %d of them proven optimal\n", name, solved + found,
+                    levels, solved);
         std::printf("  time per level: median %.2f ms, worst %.2f ms, total %.3f s\n",
                     median * 1000, worst * 1000, total);
         std::printf("  positions stored: %lld in all, %lld at most for one level\n",
@@ -88,9 +105,14 @@ struct Tally {
     }
 };
 struct Options {
-    std::string file;
-    int large = 0;
+    std::vector<std::string> files;
+    std::string make;  // "classic" or "hard"
+    int count = 0;
+    uint32_t first_seed = 1;
     bool find = false;
+    // One finding search alone ("plain", "packing" or "features"), to measure a strategy
+    // apart from the portfolio --find runs.
+    std::string strategy;
     SolveLimits limits;
 };
 
@@ -102,19 +124,64 @@ bool parse(int argc, char** argv, Options& options) {
         if (argument == "--find") {
             options.find = true;
         } else if (argument == "--file" && has_value) {
-            options.file = argv[++i];
-        } else if (argument == "--large" && has_value) {
-            options.large = std::atoi(argv[++i]);
+            options.files.push_back(argv[++i]);
+        } else if (argument == "--make" && i + 2 < argc) {
+            options.make = argv[++i];
+            options.count = std::atoi(argv[++i]);
+        } else if (argument == "--strategy" && has_value) {
+            options.strategy = argv[++i];
+        } else if (argument == "--seed" && has_value) {
+            options.first_seed = static_cast<uint32_t>(std::atol(argv[++i]));
         } else if (argument == "--time" && has_value) {
             options.limits.seconds = std::atof(argv[++i]);
+        } else if (!argument.empty() && argument[0] != '-') {
+            options.files.push_back(argument);
         } else {
             return false;
         }
     }
-    return options.limits.seconds > 0 && options.large >= 0;
+    const bool known_set =
+        options.make.empty() || options.make == "classic" || options.make == "hard";
+    const bool known_strategy = options.strategy.empty() || options.strategy == "plain" ||
+                                options.strategy == "packing" || options.strategy == "features";
+    return known_strategy && options.limits.seconds > 0 && options.count >= 0 && known_set;
+}
+
+// A finding strategy run alone, its solution replayed as --find replays its own.
+SolveResult run_strategy(const TLevel& level, const Options& options) {
+    const auto start = Clock::now();
+    SolveResult result;
+    SolverBoard board;
+    const auto loaded = board.load(level);
+    if (!loaded) {
+        result.reason = loaded.words();
+        return result;
+    }
+    std::vector<Push> pushes;
+    if (options.strategy == "features") {
+        FeatureSearch search(board, options.limits);
+        result.status = search.run();
+        result.positions = search.positions();
+        pushes = search.solution();
+    } else {
+        const SearchGoal goal =
+            options.strategy == "plain" ? SearchGoal::find : SearchGoal::find_packing;
+        PushSearch search(board, Optimise::pushes, options.limits, goal);
+        result.status = search.run();
+        result.positions = search.positions();
+        pushes = search.solution();
+    }
+    if (result.status == SolveStatus::solved) {
+        result.path = spell_path(board, pushes);
+        const bool replayed = replay_moves(level, result.path, result.moves, result.pushes);
+        result.status = replayed ? SolveStatus::found : SolveStatus::invalid;
+    }
+    result.seconds = seconds_since(start);
+    return result;
 }
 
 SolveResult run(const TLevel& level, const Options& options) {
+    if (!options.strategy.empty()) return run_strategy(level, options);
     return options.find ? find_level_solution(level, Optimise::pushes, options.limits)
                         : solve_level(level, Optimise::pushes, options.limits);
 }
@@ -130,47 +197,86 @@ void report(const char* name, int32_t number, const SolveResult& result) {
     std::fflush(stdout);
 }
 
-int bench_file(const Options& options) {
-    TLevelCollection collection;
-    if (import_path(collection, options.file) == -1) {
-        std::fprintf(stderr, "bench-solver: cannot open %s\n", options.file.c_str());
-        return 1;
-    }
+int bench_files(const Options& options) {
     Tally tally;
-    for (int32_t i = 0; i < collection.level_count(); ++i) {
-        const TLevel* level = collection.get_level(i);
-        if (level == nullptr) continue;
-        const SolveResult result = run(*level, options);
-        report("level", i + 1, result);
-        tally.add(*level, result);
+    for (const std::string& file : options.files) {
+        TLevelCollection collection;
+        if (import_path(collection, file) == -1) {
+            std::fprintf(stderr, "bench-solver: cannot open %s\n", file.c_str());
+            return 1;
+        }
+        for (int32_t i = 0; i < collection.level_count(); ++i) {
+            const TLevel* level = collection.get_level(i);
+            if (level == nullptr) continue;
+            const SolveResult result = run(*level, options);
+            report(file.c_str(), i + 1, result);
+            tally.add(*level, result);
+        }
     }
-    tally.print(options.file.c_str());
+    tally.print(options.files.size() == 1 ? options.files.front().c_str() : "all files");
     return 0;
 }
 
-// Rooms the size of the classic levels players know: too many boxes and too much floor to
-// prove, so they show how far finding reaches.
-int bench_large(const Options& options) {
-    Tally tally;
-    int made = 0;
-    for (uint32_t seed = 1; made < options.large; ++seed) {
-        PulledLevelShape shape;
+// The shape of the level a seed makes in each set.
+PulledLevelShape set_shape(const std::string& set, uint32_t seed) {
+    PulledLevelShape shape;
+    shape.wall_percent = 15;
+    shape.pulls = 8000;
+    shape.run = 16;
+    shape.min_reach_percent = 50;
+    if (set == "classic") {
         shape.width = 14 + static_cast<int32_t>(seed % 7);
         shape.height = 14 + static_cast<int32_t>(seed / 7 % 7);
         shape.boxes = 12 + static_cast<int>(seed % 9);
-        shape.wall_percent = 15;
-        shape.pulls = 8000;
-        shape.run = 16;
-        shape.min_reach_percent = 50;
-        TLevel level;
-        if (!make_pulled_level(seed, shape, level)) continue;
-        ++made;
-        const SolveResult result = run(level, options);
-        report("seed", static_cast<int32_t>(seed), result);
-        tally.add(level, result);
+        return shape;
     }
-    tally.print("generated 14 to 20 squares a side, 12 to 20 boxes");
-    return 0;
+    shape.width = 16 + static_cast<int32_t>(seed % 5);
+    shape.height = 16 + static_cast<int32_t>(seed / 5 % 5);
+    shape.boxes = 16 + static_cast<int>(seed % 9);
+    shape.wall_percent = 10;
+    shape.pulls = 12000;
+    shape.corridors = 2 + static_cast<int>(seed % 3);
+    shape.goal_room = true;
+    shape.max_on_target_percent = 25;
+    return shape;
+}
+
+// The level's rows in the common characters the converter reads.
+CommonLevel as_rows(const TLevel& level) {
+    CommonLevel rows;
+    rows.title = level.get_title().substr(1);
+    for (int32_t row = 0; row < level.get_height(); ++row) {
+        std::string line;
+        for (int32_t column = 0; column < level.get_width(); ++column) {
+            const bool man = column == level.get_start_column() && row == level.get_start_row();
+            // Outside squares and anything a map cannot hold are written as floor.
+            const char c = map_char_of(level.get_cell(column, row), man);
+            line += c == '\0' ? map_char::floor : c;
+        }
+        while (!line.empty() && line.back() == ' ') line.pop_back();
+        rows.rows.push_back(line);
+    }
+    return rows;
+}
+
+int make_set(const Options& options) {
+    CommonCollection collection;
+    collection.heading.push_back("Pushwell bench-solver --make " + options.make + " " +
+                                 std::to_string(options.count) + " --seed " +
+                                 std::to_string(options.first_seed));
+    for (uint32_t seed = options.first_seed;
+         static_cast<int>(collection.levels.size()) < options.count; ++seed) {
+        TLevel level;
+        if (!make_pulled_level(seed, set_shape(options.make, seed), level)) continue;
+        collection.levels.push_back(as_rows(level));
+    }
+    std::vector<LeftOutLevel> left_out;
+    std::fputs(write_game_format(collection, left_out).c_str(), stdout);
+    for (const LeftOutLevel& level : left_out) {
+        std::fprintf(stderr, "bench-solver: level %d left out: %s\n", level.number,
+                     level.reason.c_str());
+    }
+    return left_out.empty() ? 0 : 1;
 }
 }  // namespace
 
@@ -178,12 +284,12 @@ int main(int argc, char** argv) {
     Options options;
     if (!parse(argc, argv, options)) {
         std::fprintf(stderr,
-                     "usage: bench-solver [--file PATH | --large COUNT] [--time SECONDS] "
-                     "[--find]\n");
+                     "usage: bench-solver [--time SECONDS] [--find | --strategy NAME] [FILE...]\n"
+                     "       bench-solver --make classic|hard COUNT [--seed FIRST]\n");
         return 2;
     }
-    if (!options.file.empty()) return bench_file(options);
-    if (options.large > 0) return bench_large(options);
+    if (!options.make.empty()) return make_set(options);
+    if (!options.files.empty()) return bench_files(options);
     const SolveLimits limits = options.limits;
 
     Tally generated;

@@ -5,14 +5,15 @@
 
 #include "level/move_letters.h"
 #include "solver/board.h"
+#include "solver/feature_search.h"
 #include "solver/push_search.h"
 #include "solver/solution_path.h"
 
 namespace {
 // The shares of the time the proving search and then the plain finding search get before the
-// finding search in packing order takes the rest.
+// feature-space search takes the rest.
 constexpr double proving_share = 0.2;
-constexpr double plain_finding_share = 0.4;
+constexpr double plain_finding_share = 0.2;
 
 using Clock = std::chrono::steady_clock;
 
@@ -32,6 +33,21 @@ bool load_board(const TLevel& level, const SolveLimits& limits, SolverBoard& boa
     return false;
 }
 
+// Spells out and replays a solution the search met: nothing is claimed that the game itself
+// has not accepted.
+void replay_solution(const TLevel& level, const SolverBoard& board, Optimise optimise,
+                     const std::vector<Push>& pushes, bool proving, SolveResult& result) {
+    result.path = spell_path(board, pushes);
+    const bool replayed = replay_moves(level, result.path, result.moves, result.pushes);
+    const int32_t counted = optimise == Optimise::pushes ? result.pushes : result.moves;
+    if (!replayed || (proving && counted != result.bound)) {
+        result.status = SolveStatus::invalid;
+        result.reason = "the solution found does not replay through the game's rules";
+    } else if (!proving) {
+        result.status = SolveStatus::found;
+    }
+}
+
 SolveResult search_level(const TLevel& level, const SolverBoard& board, Optimise optimise,
                          const SolveLimits& limits, SearchGoal goal) {
     SolveResult result;
@@ -41,16 +57,19 @@ SolveResult search_level(const TLevel& level, const SolverBoard& board, Optimise
     result.positions = search.positions();
     if (result.status == SolveStatus::unknown) result.reason = search.stopped_by();
     if (result.status != SolveStatus::solved) return result;
-    result.path = spell_path(board, search.solution());
-    // Nothing is claimed that the game itself has not accepted.
-    const bool replayed = replay_moves(level, result.path, result.moves, result.pushes);
-    const int32_t counted = optimise == Optimise::pushes ? result.pushes : result.moves;
-    if (!replayed || (goal == SearchGoal::prove && counted != result.bound)) {
-        result.status = SolveStatus::invalid;
-        result.reason = "the solution found does not replay through the game's rules";
-    } else if (goal != SearchGoal::prove) {
-        result.status = SolveStatus::found;
-    }
+    replay_solution(level, board, optimise, search.solution(), goal == SearchGoal::prove, result);
+    return result;
+}
+
+SolveResult search_features(const TLevel& level, const SolverBoard& board, Optimise optimise,
+                            const SolveLimits& limits) {
+    SolveResult result;
+    FeatureSearch search(board, limits);
+    result.status = search.run();
+    result.positions = search.positions();
+    if (result.status == SolveStatus::unknown) result.reason = search.stopped_by();
+    if (result.status != SolveStatus::solved) return result;
+    replay_solution(level, board, optimise, search.solution(), false, result);
     return result;
 }
 }  // namespace
@@ -84,7 +103,7 @@ SolveResult find_level_solution(const TLevel& level, Optimise optimise, const So
     if (found.status == SolveStatus::unknown) {
         rest.seconds = std::max(0.0, limits.seconds - seconds_since(started));
         const int64_t positions = found.positions;
-        found = search_level(level, board, optimise, rest, SearchGoal::find_packing);
+        found = search_features(level, board, optimise, rest);
         found.positions += positions;
     }
     found.bound = proven.bound;

@@ -41,7 +41,7 @@ struct SolveResult {
 SolveResult solve_level(const TLevel& level, Optimise optimise, const SolveLimits& limits);
 
 // Tries to prove the optimum under a small share of the time, as solve_level does; a level
-// that holds out is then searched for any solution, as short as a quick search can make it,
-// in the time left (two searches in turn, which fail on different levels). A solution with as
-// many pushes as the proven bound is reported solved.
+// that holds out is then searched for any solution: first by a short plain best-first search,
+// which finishes the easier levels with few pushes, then by the feature-space search for the
+// time left. A solution with as many pushes as the proven bound is reported solved.
 SolveResult find_level_solution(const TLevel& level, Optimise optimise, const SolveLimits& limits);

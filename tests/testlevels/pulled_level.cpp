@@ -1,5 +1,6 @@
 #include "testlevels/pulled_level.h"
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -62,26 +63,65 @@ std::vector<int32_t> open_squares(const Room& room) {
     return squares;
 }
 
-// Raises walls on `wall`, the room's squares, and leaves the room on the board they make.
+// Raises a wall on `square` unless it would cut the room in two, and leaves the room on the
+// board the walls make.
+void raise_wall(Room& room, std::vector<uint8_t>& wall, int32_t square) {
+    const int32_t width = room.board.width(), height = room.board.height();
+    if (wall[square]) return;
+    wall[square] = 1;
+    room.board = walled_board(width, height, wall);
+    const std::vector<int32_t> floor = open_squares(room);
+    const std::vector<uint8_t> joined = room.reach(floor.front());
+    for (int32_t other : floor) {
+        if (!joined[other]) {
+            wall[square] = 0;
+            room.board = walled_board(width, height, wall);
+            return;
+        }
+    }
+}
+
 void raise_inner_walls(Room& room, std::vector<uint8_t>& wall, std::mt19937& random,
                        int wall_percent) {
     const int32_t width = room.board.width(), height = room.board.height();
     const int32_t inner = (width - 2) * (height - 2);
     for (int attempt = 0; attempt < inner * wall_percent / 100; ++attempt) {
-        const int32_t square = room.at(1 + pick(random, width - 2), 1 + pick(random, height - 2));
-        if (wall[square]) continue;
-        wall[square] = 1;
-        room.board = walled_board(width, height, wall);
-        const std::vector<int32_t> floor = open_squares(room);
-        const std::vector<uint8_t> joined = room.reach(floor.front());
-        for (int32_t other : floor) {
-            if (!joined[other]) {
-                wall[square] = 0;  // it would cut the room in two
-                room.board = walled_board(width, height, wall);
-                break;
-            }
+        raise_wall(room, wall, room.at(1 + pick(random, width - 2), 1 + pick(random, height - 2)));
+    }
+}
+
+// A corridor along a random row or column, over half the room long: walls on both its sides.
+void raise_corridor(Room& room, std::vector<uint8_t>& wall, std::mt19937& random) {
+    const int32_t width = room.board.width(), height = room.board.height();
+    const bool across = pick(random, 2) == 0;
+    const int32_t length = (across ? width : height) - 2;
+    const int32_t run = length / 2 + pick(random, length / 2);
+    const int32_t start = 1 + pick(random, length - run + 1);
+    const int32_t line = 2 + pick(random, (across ? height : width) - 4);
+    for (int32_t along = start; along < start + run; ++along) {
+        for (int32_t side : {line - 1, line + 1}) {
+            if (side < 1 || side > (across ? height : width) - 2) continue;
+            raise_wall(room, wall, across ? room.at(along, side) : room.at(side, along));
         }
     }
+}
+
+// The `count` open squares nearest a random one, as a room of targets would lie.
+std::vector<int32_t> clustered_squares(const Room& room, std::mt19937& random, int count) {
+    const std::vector<int32_t> floor = open_squares(room);
+    std::vector<int32_t> order{floor[pick(random, static_cast<int32_t>(floor.size()))]};
+    std::vector<uint8_t> seen(room.box.size(), 0);
+    seen[order.front()] = 1;
+    for (size_t head = 0; head < order.size() && static_cast<int>(order.size()) < count; ++head) {
+        for (int direction = 0; direction < 4; ++direction) {
+            const int32_t next = room.board.neighbour(order[head], direction);
+            if (!room.open(next) || seen[next]) continue;
+            seen[next] = 1;
+            order.push_back(next);
+        }
+    }
+    if (static_cast<int>(order.size()) > count) order.resize(count);
+    return order;
 }
 
 // One pull of a random box the man can get to (only of the box on `only`, when that is not
@@ -134,10 +174,17 @@ bool make_pulled_level(uint32_t seed, const PulledLevelShape& shape, TLevel& lev
     }
     Room room{walled_board(shape.width, shape.height, wall), std::vector<uint8_t>(count, 0),
               std::vector<uint8_t>(count, 0)};
+    for (int c = 0; c < shape.corridors; ++c) raise_corridor(room, wall, random);
     raise_inner_walls(room, wall, random, shape.wall_percent);
     std::vector<int32_t> floor = open_squares(room);
     if (static_cast<int>(floor.size()) < shape.boxes + 2) return false;
-    for (int b = 0; b < shape.boxes; ++b) {
+    if (shape.goal_room) {
+        for (int32_t square : clustered_squares(room, random, shape.boxes)) {
+            room.box[square] = room.target[square] = 1;
+            floor.erase(std::find(floor.begin(), floor.end(), square));
+        }
+    }
+    for (int b = shape.goal_room ? shape.boxes : 0; b < shape.boxes; ++b) {
         const int32_t chosen = pick(random, static_cast<int32_t>(floor.size()));
         room.box[floor[chosen]] = room.target[floor[chosen]] = 1;
         floor.erase(floor.begin() + chosen);
@@ -156,11 +203,12 @@ bool make_pulled_level(uint32_t seed, const PulledLevelShape& shape, TLevel& lev
         const int32_t somewhere = walkable[pick(random, static_cast<int32_t>(walkable.size()))];
         if (reached[somewhere]) man = somewhere;
     }
-    bool solved = true;
+    int on_targets = 0;
     for (size_t square = 0; square < count; ++square) {
-        if (room.box[square] && !room.target[square]) solved = false;
+        on_targets += room.box[square] && room.target[square] ? 1 : 0;
     }
-    if (solved) return false;
+    if (on_targets == shape.boxes || on_targets * 100 > shape.boxes * shape.max_on_target_percent)
+        return false;
 
     level.release();
     level.create(shape.width, shape.height);

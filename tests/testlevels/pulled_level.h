@@ -15,6 +15,14 @@ struct PulledLevelShape {
     int pulls = 60;         // attempted pulls; some may find no box to pull
     int run = 1;            // pulls of the same box in a row, which carry boxes farther
     int min_reach_percent = 0;  // of the open floor the man keeps after each pull
+    // Long one-wide corridors walled in on both sides, tried before the scattered walls.
+    int corridors = 0;
+    // Targets packed together as one room of targets around a random square, rather than
+    // scattered over the floor.
+    bool goal_room = false;
+    // Most boxes that may still stand on targets when the pulls are done; more and the seed
+    // gives no level.
+    int max_on_target_percent = 100;
 };
 
 // False when this seed gave a level already solved or a room too small for the boxes; the
