@@ -4,7 +4,6 @@
 
 namespace {
 // Work (steps of the estimate, the walks and the floor counts) between two looks at the clock.
-constexpr int64_t clock_work = int64_t{1} << 22;
 }  // namespace
 
 // Cheapest line first; among equals the better features, then the fewer pushes still needed,
@@ -18,41 +17,21 @@ bool FeatureSearch::Later::operator()(const Waiting& a, const Waiting& b) const 
 
 FeatureSearch::FeatureSearch(const SolverBoard& board, const SolveLimits& limits)
     : board(board),
-      limits(limits),
-      started(std::chrono::steady_clock::now()),
+      budget(limits),
       store(static_cast<int>(board.start_boxes().size()), board.square_count()),
       plan(board),
       meter(board, plan),
       occupied(board.square_count(), 0) {}
 
 int32_t FeatureSearch::estimate(const std::vector<int32_t>& boxes) {
-    const int n = static_cast<int>(boxes.size());
-    work += static_cast<int64_t>(n) * n * n;
-    costs.resize(static_cast<size_t>(n) * n);
-    for (int b = 0; b < n; ++b) {
-        for (int t = 0; t < n; ++t) {
-            costs[static_cast<size_t>(b) * n + t] = board.push_distance(t, boxes[b]);
-        }
-    }
-    const int64_t total = assignment.least_cost(costs, n, SolverBoard::unreachable);
-    return static_cast<int32_t>(std::min<int64_t>(total, SolverBoard::unreachable));
+    budget.add_work(PushLowerBound::work(boxes.size()));
+    return lower_bound.estimate(board, boxes);
 }
 
 bool FeatureSearch::over_limits() {
     const int64_t waiting_bytes = 2 * (waiting_count + 1) * static_cast<int64_t>(sizeof(Waiting));
-    if (board.memory_bytes() + store.memory_bytes() + store.growth_bytes() + waiting_bytes >
-        limits.memory_bytes) {
-        stopped_by_ = "memory";
-        return true;
-    }
-    if (work < clock_work) return false;
-    work = 0;
-    const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - started;
-    if (spent.count() > limits.seconds) {
-        stopped_by_ = "time";
-        return true;
-    }
-    return false;
+    return budget.spent(board.memory_bytes() + store.memory_bytes() + store.growth_bytes() +
+                        waiting_bytes);
 }
 
 int32_t FeatureSearch::cell_of(const Features& features) {
@@ -127,7 +106,7 @@ SolveStatus FeatureSearch::run() {
         if (position.expanded) continue;
         position.expanded = true;
         expand(next.position, next.features, next.cell, next.weight);
-        if (*stopped_by_ != '\0') return SolveStatus::unknown;
+        if (budget.stopped()) return SolveStatus::unknown;
     }
     return SolveStatus::solved;
 }
@@ -140,7 +119,7 @@ void FeatureSearch::expand(int32_t index, Features features, Features cell_featu
     boxes.assign(store.boxes_of(index), store.boxes_of(index) + board.start_boxes().size());
     for (int32_t box : boxes) occupied[box] = 1;
     walk.walk(board, occupied, parent.man);
-    work += board.square_count();
+    budget.add_work(board.square_count());
     children.clear();
     const CorralCheck::Verdict verdict = corral.judge(board, occupied, walk, boxes);
     // The corral search, the dearest test, runs only where the floor is cut apart at all.
@@ -151,7 +130,7 @@ void FeatureSearch::expand(int32_t index, Features features, Features cell_featu
         const int32_t from = boxes[i];
         if (verdict == CorralCheck::Verdict::only && !corral.allows(from)) continue;
         macros.find(board, occupied, walk, from, destinations);
-        work += static_cast<int64_t>(destinations.size()) * 8;
+        budget.add_work(static_cast<int64_t>(destinations.size()) * 8);
         for (const BoxMacros::Destination& destination : destinations) {
             if (goal >= 0 || over_limits()) break;
             const int32_t to = destination.square;
@@ -166,7 +145,7 @@ void FeatureSearch::expand(int32_t index, Features features, Features cell_featu
                 child.man = destination.man;
                 const Features features =
                     meter.measure(child_boxes, occupied, destination.man, child.key_man);
-                work += board.square_count();
+                budget.add_work(board.square_count());
                 child.pushes = parent.pushes + 1;
                 child.pushed_from = from;
                 child.box_hash = parent.box_hash ^ store.box_key(from) ^ store.box_key(to);

@@ -1,23 +1,23 @@
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <map>
 #include <queue>
 #include <utility>
 #include <vector>
 
-#include "solver/assignment.h"
 #include "solver/board.h"
 #include "solver/box_macros.h"
 #include "solver/corral.h"
 #include "solver/corral_search.h"
 #include "solver/features.h"
 #include "solver/freeze.h"
+#include "solver/lower_bound.h"
 #include "solver/man_walk.h"
 #include "solver/packing_order.h"
 #include "solver/position_store.h"
 #include "solver/push_search.h"
+#include "solver/search_budget.h"
 #include "solver/solver.h"
 
 // Feature-space search, for finding only. Each position is projected onto its cell, the pair
@@ -41,7 +41,7 @@ class FeatureSearch {
     SolveStatus run();
     // The pushes of the solution met, first to last.
     std::vector<Push> solution();
-    const char* stopped_by() const { return stopped_by_; }
+    const char* stopped_by() const { return budget.stopped_by(); }
     int64_t positions() const { return store.size(); }
 
   private:
@@ -75,12 +75,11 @@ class FeatureSearch {
     bool over_limits();
 
     const SolverBoard& board;
-    SolveLimits limits;
-    std::chrono::steady_clock::time_point started;
+    SearchBudget budget;
     PositionStore store;
     PackingOrder plan;
     FeatureMeter meter;
-    Assignment assignment;
+    PushLowerBound lower_bound;
     FreezeCheck freeze;
     CorralCheck corral;
     CorralSearch corral_search{corral_search_cap};
@@ -88,7 +87,7 @@ class FeatureSearch {
     BoxMacros macros;
     std::vector<BoxMacros::Destination> destinations;
     std::vector<uint8_t> occupied;
-    std::vector<int32_t> boxes, child_boxes, costs;
+    std::vector<int32_t> boxes, child_boxes;
     std::vector<Child> children;
     std::vector<Cell> cells;
     std::map<std::pair<int16_t, int16_t>, int32_t> cell_index;
@@ -96,7 +95,5 @@ class FeatureSearch {
     size_t turn = 0;
     int32_t served_next = -1;  // a new cell gets the next rotation turn
     int64_t iterations = 0;
-    int64_t work = INT64_MAX / 2;
     int32_t goal = -1;
-    const char* stopped_by_ = "";
 };

@@ -5,7 +5,6 @@
 namespace {
 // How much work (counted in steps of the estimate and of the man's walks) passes between two
 // looks at the clock: a few milliseconds, however many boxes each position holds.
-constexpr int64_t clock_work = int64_t{1} << 22;
 // How many times the pushes still needed weigh against those made, when finding.
 constexpr int64_t find_weight = 5;
 // Moves of a line of play beyond this are not searched; with an estimate added the count stays
@@ -26,26 +25,15 @@ PushSearch::PushSearch(const SolverBoard& board, Optimise optimise, const SolveL
     : board(board),
       optimise(optimise),
       search_goal(goal),
-      limits(limits),
-      started(std::chrono::steady_clock::now()),
+      budget(limits),
       store(static_cast<int>(board.start_boxes().size()), board.square_count()),
       occupied(board.square_count(), 0) {
     if (goal == SearchGoal::find_packing) packing.emplace(board);
 }
 
 int32_t PushSearch::estimate(const std::vector<int32_t>& boxes) {
-    const int n = static_cast<int>(boxes.size());
-    work += static_cast<int64_t>(n) * n * n;
-    costs.resize(static_cast<size_t>(n) * n);
-    for (int b = 0; b < n; ++b) {
-        for (int t = 0; t < n; ++t) {
-            costs[static_cast<size_t>(b) * n + t] = board.push_distance(t, boxes[b]);
-        }
-    }
-    // On the largest boards the pushes of all boxes may add up past 32 bits; any total that
-    // large is as far beyond search as a dead end.
-    const int64_t total = assignment.least_cost(costs, n, SolverBoard::unreachable);
-    return static_cast<int32_t>(std::min<int64_t>(total, SolverBoard::unreachable));
+    budget.add_work(PushLowerBound::work(boxes.size()));
+    return lower_bound.estimate(board, boxes);
 }
 
 int16_t PushSearch::disorder(const std::vector<int32_t>& boxes) const {
@@ -66,24 +54,12 @@ void PushSearch::enqueue(int32_t index) {
     open.push({first, second, p.estimate, index, p.pushes, p.moves});
 }
 
-// Memory is weighed before every new position, counting what the next one would make the
-// store and the queue allocate, so that the search stops before it passes the cap, not after.
+// Counts what the next position would make the store and the queue allocate.
 // Time is looked at once enough work has passed.
 bool PushSearch::over_limits() {
     const int64_t queue_bytes = static_cast<int64_t>(2 * (open.size() + 1) * sizeof(Queued));
-    if (board.memory_bytes() + store.memory_bytes() + store.growth_bytes() + queue_bytes >
-        limits.memory_bytes) {
-        stopped_by_ = "memory";
-        return true;
-    }
-    if (work < clock_work) return false;
-    work = 0;
-    const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - started;
-    if (spent.count() > limits.seconds) {
-        stopped_by_ = "time";
-        return true;
-    }
-    return false;
+    return budget.spent(board.memory_bytes() + store.memory_bytes() + store.growth_bytes() +
+                        queue_bytes);
 }
 
 SolveStatus PushSearch::run() {
@@ -122,7 +98,7 @@ SolveStatus PushSearch::run() {
         if (halted()) return SolveStatus::unknown;
     }
     if (moves_overflowed) {
-        stopped_by_ = "move count";
+        budget.stop("move count");
         return SolveStatus::unknown;
     }
     return SolveStatus::unsolvable;
@@ -133,7 +109,7 @@ void PushSearch::expand(int32_t index) {
     boxes.assign(store.boxes_of(index), store.boxes_of(index) + board.start_boxes().size());
     for (int32_t box : boxes) occupied[box] = 1;
     walk.walk(board, occupied, parent.man);
-    work += board.square_count();
+    budget.add_work(board.square_count());
     // Reordering pushes keeps their count but not the walking between them.
     const bool prune_corrals = optimise == Optimise::pushes || search_goal != SearchGoal::prove;
     const CorralCheck::Verdict verdict =
@@ -142,7 +118,7 @@ void PushSearch::expand(int32_t index) {
         for (int32_t box : boxes) occupied[box] = 0;
         return;
     }
-    for (size_t i = 0; i < boxes.size() && *stopped_by_ == '\0'; ++i) {
+    for (size_t i = 0; i < boxes.size() && !budget.stopped(); ++i) {
         const int32_t from = boxes[i];
         if (verdict == CorralCheck::Verdict::only && !corral.allows(from)) continue;
         for (int direction = 0; direction < 4; ++direction) {

@@ -1,19 +1,19 @@
 #pragma once
 
-#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <queue>
 #include <vector>
 
-#include "solver/assignment.h"
 #include "solver/board.h"
 #include "solver/corral.h"
 #include "solver/freeze.h"
+#include "solver/lower_bound.h"
 #include "solver/man_walk.h"
 #include "solver/packing_order.h"
 #include "solver/position_store.h"
+#include "solver/search_budget.h"
 #include "solver/solver.h"
 
 // One push of a solution: the square the box stood on and the direction index it went.
@@ -48,7 +48,7 @@ class PushSearch {
     std::vector<Push> solution() const;
     // The proven lower bound on the count optimised first.
     int32_t bound() const { return bound_; }
-    const char* stopped_by() const { return stopped_by_; }
+    const char* stopped_by() const { return budget.stopped_by(); }
     int64_t positions() const { return store.size(); }
 
   private:
@@ -71,28 +71,23 @@ class PushSearch {
     void enqueue(int32_t index);
     // True once a limit is reached; stopped_by() then names it.
     bool over_limits();
-    bool halted() const { return *stopped_by_ != '\0'; }
+    bool halted() const { return budget.stopped(); }
 
     const SolverBoard& board;
     Optimise optimise;
     SearchGoal search_goal;
-    SolveLimits limits;
-    std::chrono::steady_clock::time_point started;
+    SearchBudget budget;
     PositionStore store;
     std::priority_queue<Queued, std::vector<Queued>, Later> open;
-    Assignment assignment;
+    PushLowerBound lower_bound;
     FreezeCheck freeze;
     CorralCheck corral;
     std::optional<PackingOrder> packing;  // only for SearchGoal::find_packing
     ManWalk walk, area;
     std::vector<uint8_t> occupied;
-    std::vector<int32_t> boxes, child_boxes, costs;
-    // Work done since the clock was last looked at; the first look comes at once, so that even
-    // a tiny time limit is kept.
-    int64_t work = INT64_MAX / 2;
+    std::vector<int32_t> boxes, child_boxes;
     int32_t goal = -1;
     bool found = false;  // a solution was met while finding
     int32_t bound_ = 0;
-    const char* stopped_by_ = "";
     bool moves_overflowed = false;
 };

@@ -1,0 +1,17 @@
+#include "solver/lower_bound.h"
+
+#include <algorithm>
+
+int32_t PushLowerBound::estimate(const SolverBoard& board, const std::vector<int32_t>& boxes) {
+    const int n = static_cast<int>(boxes.size());
+    costs.resize(static_cast<size_t>(n) * n);
+    for (int b = 0; b < n; ++b) {
+        for (int t = 0; t < n; ++t) {
+            costs[static_cast<size_t>(b) * n + t] = board.push_distance(t, boxes[b]);
+        }
+    }
+    // On the largest boards the pushes of all boxes may add up past 32 bits; any total that
+    // large is as far beyond search as a dead end.
+    const int64_t total = assignment.least_cost(costs, n, SolverBoard::unreachable);
+    return static_cast<int32_t>(std::min<int64_t>(total, SolverBoard::unreachable));
+}
