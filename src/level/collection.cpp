@@ -12,28 +12,31 @@ std::string import_message(const std::string& file_name, const LevelDiagnostic& 
 
 int TLevelCollection::import(const std::string& directory, const std::string& file_name) {
     std::string text;
-    return import(directory, file_name, text);
+    std::vector<std::string> messages;
+    const int result = load(directory, file_name, text, messages);
+    // Every fault a flushed line of its own.
+    for (const std::string& message : messages) std::cerr << message << std::flush;
+    return result;
 }
 
-int TLevelCollection::import(const std::string& directory, const std::string& file_name,
-                             std::string& text) {
+int TLevelCollection::load(const std::string& directory, const std::string& file_name,
+                           std::string& text, std::vector<std::string>& messages) {
     clear_levels();
+    messages.clear();
     const std::string path = directory + file_name;
     const Outcome<int> read = read_text_file(path, text);
     if (!read && read.error() == EFBIG) {
         // Refused before it is read: one line naming the file, then as if it did not open.
-        std::cerr << "TLevelCollection.import: " << file_name << ": " << read.words() << "\n"
-                  << std::flush;
+        messages.push_back("TLevelCollection.import: " + file_name + ": " + read.words() + "\n");
         return -1;
     }
     if (!read) {
-        std::cerr << "Error: Could not open level file ( " << path << ")\n" << std::flush;
+        messages.push_back("Error: Could not open level file ( " + path + ")\n");
         return -1;
     }
     ParsedCollection parsed = parse_collection(text);
-    // Every fault a flushed line of its own.
     for (const LevelDiagnostic& diagnostic : parsed.diagnostics)
-        std::cerr << import_message(file_name, diagnostic) << std::flush;
+        messages.push_back(import_message(file_name, diagnostic));
     return take(file_name, std::move(parsed));
 }
 
@@ -56,11 +59,15 @@ const TLevel* TLevelCollection::get_level(int32_t index) const {
 
 int import_path(TLevelCollection& collection, const std::string& path) {
     std::string text;
-    return import_path(collection, path, text);
+    std::vector<std::string> messages;
+    const int result = load_path(collection, path, text, messages);
+    for (const std::string& message : messages) std::cerr << message << std::flush;
+    return result;
 }
 
-int import_path(TLevelCollection& collection, const std::string& path, std::string& text) {
+int load_path(TLevelCollection& collection, const std::string& path, std::string& text,
+              std::vector<std::string>& messages) {
     const size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return collection.import("", path, text);
-    return collection.import(path.substr(0, slash + 1), path.substr(slash + 1), text);
+    if (slash == std::string::npos) return collection.load("", path, text, messages);
+    return collection.load(path.substr(0, slash + 1), path.substr(slash + 1), text, messages);
 }

@@ -15,8 +15,11 @@ class TLevelCollection {
     // standard error, one flushed line each. 0: read without fault; -1: the file did not open;
     // -2: at least one fault was reported (the faulty levels stay, but are never played).
     int import(const std::string& directory, const std::string& file_name);
-    // The same, leaving the file's text in `text` for callers that look at more than its levels.
-    int import(const std::string& directory, const std::string& file_name, std::string& text);
+    // Reads and keeps the levels as import does, but hands back the lines import would print
+    // (each ending in a line feed) instead of printing them, and leaves the file's text in
+    // `text` for callers that look at more than its levels.
+    int load(const std::string& directory, const std::string& file_name, std::string& text,
+             std::vector<std::string>& messages);
     // Keeps the levels parsed from a text named `file_name`, as import does, but says nothing:
     // 0, or -2 when the parse found faults.
     int take(const std::string& file_name, ParsedCollection parsed);
@@ -40,4 +43,6 @@ std::string import_message(const std::string& file_name, const LevelDiagnostic& 
 // Imports the collection file at `path`, split into the directory (up to its last "/") and the
 // file name the importer takes, so that tools can name files the way their users do.
 int import_path(TLevelCollection& collection, const std::string& path);
-int import_path(TLevelCollection& collection, const std::string& path, std::string& text);
+// The same as load, for a path.
+int load_path(TLevelCollection& collection, const std::string& path, std::string& text,
+              std::vector<std::string>& messages);

@@ -56,8 +56,9 @@ TEST_P(ShippedCollection, EveryLevelIsWellFormedTitledAndFits) {
     const std::string& name = GetParam();
     TLevelCollection collection;
     std::string text;
-    ASSERT_EQ(collection.import(levels_directory, name, text), 0)
-        << name << ": the game rejects it";
+    std::vector<std::string> messages;
+    ASSERT_EQ(collection.load(levels_directory, name, text, messages), 0)
+        << name << ": the game rejects it: " << testing::PrintToString(messages);
     for (const auto& fault : file_layout_faults(text)) ADD_FAILURE() << name << ": " << fault;
     for (int32_t index = 0; index < collection.level_count(); ++index) {
         const std::string where = name + " level " + std::to_string(index + 1);

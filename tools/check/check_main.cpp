@@ -33,9 +33,5 @@ int main(int argc, char** argv) {
     if (options.convert) {
         return convert_level_file(options.files[0], options.files[1], std::cout, std::cerr) ? 0 : 1;
     }
-    bool all_proven = true;
-    for (const std::string& file : options.files) {
-        all_proven = check_level_file(file, options, std::cout, std::cerr) && all_proven;
-    }
-    return all_proven ? 0 : 1;
+    return check_level_files(options.files, options, std::cout, std::cerr) ? 0 : 1;
 }

@@ -15,10 +15,13 @@ bool read_positive(const std::string& text, double& value) {
 }
 }  // namespace
 
+int processor_count() {
+    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
+
 bool parse_check_options(const std::vector<std::string>& arguments, CheckOptions& options,
                          std::string& error) {
     options = CheckOptions();
-    options.jobs = std::max(1u, std::thread::hardware_concurrency());
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         const bool takes_value =

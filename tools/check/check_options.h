@@ -5,6 +5,9 @@
 
 #include "solver/solver.h"
 
+// One thread for each processor: how many levels are proven side by side unless told.
+int processor_count();
+
 // What the level checker was asked to do.
 struct CheckOptions {
     bool help = false;
@@ -14,7 +17,7 @@ struct CheckOptions {
     bool find = false;     // a solution where the optimum cannot be proven
     Optimise optimise = Optimise::pushes;
     SolveLimits limits;
-    int jobs = 1;  // levels proven side by side, each within `limits`
+    int jobs = processor_count();  // levels proven side by side, each within `limits`
     std::vector<std::string> files;
 };
 

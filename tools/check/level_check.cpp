@@ -118,53 +118,103 @@ bool report_file_faults(const std::string& path, const std::string& text, std::o
 
 }  // namespace
 
-bool check_level_file(const std::string& path, const CheckOptions& options, std::ostream& out,
-                      std::ostream& err) {
+namespace {
+
+// One file as read before its levels are proven: what the import would say of it is held back
+// and said in the file's turn, so that the output reads file after file whatever the threads do.
+struct LoadedFile {
+    std::string path;
     TLevelCollection collection;
     std::string text;
-    const int imported = import_path(collection, path, text);
-    if (imported != 0) {
-        err << path << ": not checked: "
-            << (imported == -1 ? "the file could not be opened" : "the game rejects this file")
+    std::vector<std::string> import_messages;
+    int imported = 0;
+};
+
+// Everything said of a file before its first level: the import's messages and verdict, its
+// level count when there is none, what the game would misread in its text. False when the file
+// is not proven whole by this alone.
+bool announce_file(const LoadedFile& file, const CheckOptions& options, std::ostream& out,
+                   std::ostream& err) {
+    for (const std::string& message : file.import_messages) err << message << std::flush;
+    if (file.imported != 0) {
+        err << file.path << ": not checked: "
+            << (file.imported == -1 ? "the file could not be opened" : "the game rejects this file")
             << std::endl;
         return false;
     }
-    if (collection.level_count() == 0 && !options.tsv) out << path << ": no levels\n";
-    bool all_proven = report_file_faults(path, text, options.tsv ? err : out);
-    // Each level is proven on its own, into its own line; the lines come out in level order.
-    std::vector<uint8_t> proven(static_cast<size_t>(collection.level_count()), 0);
-    const auto prove = [&](int32_t index) {
-        const TLevel* level = collection.get_level(index);
-        SolveResult result;
-        std::string title;
-        std::string fault;
-        if (level == nullptr) {
-            result.status = SolveStatus::invalid;
-            result.reason = "the level has no board";
-        } else {
-            title = level->get_title();
-            fault = level_layout_fault(*level);
-            if (fault.empty()) {
-                result = options.find
-                             ? find_level_solution(*level, options.optimise, options.limits)
-                             : solve_level(*level, options.optimise, options.limits);
-            }
+    if (file.collection.level_count() == 0 && !options.tsv) out << file.path << ": no levels\n";
+    const bool sound = report_file_faults(file.path, file.text, options.tsv ? err : out);
+    out.flush();
+    return sound;
+}
+
+// One level proven (or found faulty) and written as its line; `proven` says whether it counts
+// as proven solvable.
+std::string prove_level(const LoadedFile& file, int32_t index, const CheckOptions& options,
+                        bool& proven) {
+    const TLevel* level = file.collection.get_level(index);
+    SolveResult result;
+    std::string title;
+    std::string fault;
+    if (level == nullptr) {
+        result.status = SolveStatus::invalid;
+        result.reason = "the level has no board";
+    } else {
+        title = level->get_title();
+        fault = level_layout_fault(*level);
+        if (fault.empty()) {
+            result = options.find ? find_level_solution(*level, options.optimise, options.limits)
+                                  : solve_level(*level, options.optimise, options.limits);
         }
-        std::ostringstream line;
-        if (!fault.empty()) {
-            write_fault(line, options.tsv, path, index + 1, title, fault);
-        } else if (options.tsv) {
-            write_tsv_line(line, path, index + 1, title, result);
-        } else {
-            write_line(line, path, index + 1, title, result, options.optimise);
-        }
-        proven[static_cast<size_t>(index)] =
-            fault.empty() &&
-            (result.status == SolveStatus::solved || result.status == SolveStatus::found);
-        return line.str();
+    }
+    std::ostringstream line;
+    if (!fault.empty()) {
+        write_fault(line, options.tsv, file.path, index + 1, title, fault);
+    } else if (options.tsv) {
+        write_tsv_line(line, file.path, index + 1, title, result);
+    } else {
+        write_line(line, file.path, index + 1, title, result, options.optimise);
+    }
+    proven = fault.empty() &&
+             (result.status == SolveStatus::solved || result.status == SolveStatus::found);
+    return line.str();
+}
+
+}  // namespace
+
+bool check_level_files(const std::vector<std::string>& paths, const CheckOptions& options,
+                       std::ostream& out, std::ostream& err) {
+    std::vector<LoadedFile> files(paths.size());
+    // Every level of every file is one task, so that the threads are kept busy across files.
+    std::vector<std::pair<size_t, int32_t>> tasks;
+    for (size_t f = 0; f < paths.size(); ++f) {
+        LoadedFile& file = files[f];
+        file.path = paths[f];
+        file.imported = load_path(file.collection, file.path, file.text, file.import_messages);
+        if (file.imported != 0) continue;
+        for (int32_t index = 0; index < file.collection.level_count(); ++index)
+            tasks.emplace_back(f, index);
+    }
+    bool all_proven = true;
+    size_t announced = 0;
+    const auto announce_up_to = [&](size_t last) {
+        for (; announced <= last && announced < files.size(); ++announced)
+            all_proven = announce_file(files[announced], options, out, err) && all_proven;
     };
-    run_in_order(collection.level_count(), options.jobs, prove,
-                 [&](int32_t, const std::string& line) { out << line << std::flush; });
+    std::vector<uint8_t> proven(tasks.size(), 0);
+    const auto prove = [&](int32_t task) {
+        bool level_proven = false;
+        const auto [f, index] = tasks[static_cast<size_t>(task)];
+        std::string line = prove_level(files[f], index, options, level_proven);
+        proven[static_cast<size_t>(task)] = level_proven ? 1 : 0;
+        return line;
+    };
+    const auto emit = [&](int32_t task, const std::string& line) {
+        announce_up_to(tasks[static_cast<size_t>(task)].first);
+        out << line << std::flush;
+    };
+    run_in_order(static_cast<int32_t>(tasks.size()), options.jobs, prove, emit);
+    announce_up_to(files.size());
     for (const uint8_t level_proven : proven) all_proven = all_proven && level_proven != 0;
     return all_proven;
 }

@@ -2,15 +2,17 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "check_options.h"
 
-// Imports one level file with the game's own importer (which writes its faults to standard
-// error) and proves every level in it, writing one line per level to `out`; a level whose
-// layout is broken is called faulty and not searched. True only when the file imported without
-// fault, nothing is faulty and every level was proven solvable.
-bool check_level_file(const std::string& path, const CheckOptions& options, std::ostream& out,
-                      std::ostream& err);
+// Imports each level file as the game's own importer does (its faults in the importer's words on
+// `err`) and proves every level in it on options.jobs threads, writing one line per level to
+// `out`, file after file and level after level; a level whose layout is broken is called faulty
+// and not searched. True only when every file imported without fault, nothing is faulty and
+// every level was proven solvable.
+bool check_level_files(const std::vector<std::string>& paths, const CheckOptions& options,
+                       std::ostream& out, std::ostream& err);
 
 // Converts the collection file `in_path` (in the common level format or the game's own) into the
 // game's format at `out_path`, then imports it with the game's importer and checks the layout

@@ -21,6 +21,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "generate.h"
 #include "generate_sampled.h"
@@ -155,8 +156,7 @@ int generate(int argc, char** argv) {
 int verify(int argc, char** argv) {
     CheckOptions options;
     options.optimise = Optimise::pushes;
-    bool all_fine = true;
-    int files = 0;
+    std::vector<std::string> files;
     for (int i = 2; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--time" && i + 1 < argc) {
@@ -164,11 +164,10 @@ int verify(int argc, char** argv) {
             if (!(options.limits.seconds > 0)) return usage();
             continue;
         }
-        ++files;
-        all_fine = check_level_file(argument, options, std::cout, std::cerr) && all_fine;
+        files.push_back(argument);
     }
-    if (files == 0) return usage();
-    return all_fine ? 0 : 1;
+    if (files.empty()) return usage();
+    return check_level_files(files, options, std::cout, std::cerr) ? 0 : 1;
 }
 
 }  // namespace
