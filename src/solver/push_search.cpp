@@ -114,7 +114,9 @@ void PushSearch::expand(int32_t index) {
     const bool prune_corrals = optimise == Optimise::pushes || search_goal != SearchGoal::prove;
     const CorralCheck::Verdict verdict =
         prune_corrals ? corral.judge(board, occupied, walk, boxes) : CorralCheck::Verdict::any;
-    if (verdict == CorralCheck::Verdict::dead_end || learned_dead_end(parent)) {
+    // Learning costs the proof more time than the positions it saves; finding gains levels.
+    const bool learn = search_goal != SearchGoal::prove;
+    if (verdict == CorralCheck::Verdict::dead_end || (learn && learned_dead_end(parent))) {
         for (int32_t box : boxes) occupied[box] = 0;
         return;
     }

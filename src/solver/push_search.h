@@ -38,9 +38,9 @@ enum class SearchGoal { prove, find, find_packing };
 // When packing, it also counts boxes put on targets out of packing order as pushes still to
 // come, since filling a room of targets from its door shuts it; where that order misleads,
 // the plain finding search is the better bet, so callers try both.
-// A position about to be expanded is also tried against the dead groups of boxes learned so far
-// in the level, and the group round its last push is searched on its own (learned_patterns.h):
-// such a position can never be solved, so closing it keeps every proof.
+// When finding, a position about to be expanded is also tried against the dead groups of boxes
+// learned so far in the level, and the group round its last push is searched on its own
+// (learned_patterns.h); such a position can never be solved.
 class PushSearch {
   public:
     PushSearch(const SolverBoard& board, Optimise optimise, const SolveLimits& limits,
