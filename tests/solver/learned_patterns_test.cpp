@@ -15,7 +15,7 @@ namespace {
 // The box on the bottom row can only be pushed along it, from the corner, and the corner is
 // shut by that box and the one on the target above it, which can never leave without going
 // into the corner itself.
-const char* const DEADLOCK_MAP = "#######\n# @   #\n#*    #\n# $ . #\n#######";
+const char* const shut_corner = "#######\n# @   #\n#*    #\n# $ . #\n#######";
 struct Loaded {
     Imported collection;
     SolverBoard board;
@@ -49,7 +49,7 @@ bool learns_at_start(const SolverBoard& board, LearnedPatterns& patterns) {
 }  // namespace
 
 TEST(LearnedPatterns, TwoBoxesShuttingTheOnlySquareToPushFromAreLearnedAndFoundAgain) {
-    const Loaded level = load(DEADLOCK_MAP);
+    const Loaded level = load(shut_corner);
     ASSERT_TRUE(level.ok);
     const SolverBoard& board = level.board;
     // The cheap tests see nothing: every box may still reach a target of its own.
@@ -58,7 +58,11 @@ TEST(LearnedPatterns, TwoBoxesShuttingTheOnlySquareToPushFromAreLearnedAndFoundA
     LearnedPatterns patterns(500);
     EXPECT_TRUE(learns_at_start(board, patterns));
     EXPECT_EQ(patterns.size(), 1u);
-    EXPECT_TRUE(patterns.matches(board.start_boxes(), occupied_by(board), board.man_start()));
+    const std::vector<uint8_t> occupied = occupied_by(board);
+    EXPECT_TRUE(patterns.matches(board.start_boxes(), occupied, board.man_start()));
+    // Anywhere else in his area the man is as stuck; in the corner he could push the box out.
+    EXPECT_TRUE(patterns.matches(board.start_boxes(), occupied, 1 * board.width() + 5));
+    EXPECT_FALSE(patterns.matches(board.start_boxes(), occupied, 3 * board.width() + 1));
     EXPECT_FALSE(reference_optimum(*level.collection->get_level(0), Optimise::pushes));
 }
 
