@@ -59,7 +59,7 @@ void PushSearch::enqueue(int32_t index) {
 bool PushSearch::over_limits() {
     const int64_t queue_bytes = static_cast<int64_t>(2 * (open.size() + 1) * sizeof(Queued));
     return budget.spent(board.memory_bytes() + store.memory_bytes() + store.growth_bytes() +
-                        queue_bytes);
+                        queue_bytes + patterns.memory_bytes());
 }
 
 SolveStatus PushSearch::run() {
@@ -114,7 +114,9 @@ void PushSearch::expand(int32_t index) {
     const bool prune_corrals = optimise == Optimise::pushes || search_goal != SearchGoal::prove;
     const CorralCheck::Verdict verdict =
         prune_corrals ? corral.judge(board, occupied, walk, boxes) : CorralCheck::Verdict::any;
-    if (verdict == CorralCheck::Verdict::dead_end) {
+    // Learning costs the proof more time than the positions it saves; finding gains levels.
+    const bool learn = search_goal != SearchGoal::prove;
+    if (verdict == CorralCheck::Verdict::dead_end || (learn && learned_dead_end(parent))) {
         for (int32_t box : boxes) occupied[box] = 0;
         return;
     }
@@ -155,6 +157,18 @@ void PushSearch::expand(int32_t index) {
         }
     }
     for (int32_t box : boxes) occupied[box] = 0;
+}
+
+// A group of boxes round the box just pushed that can never all reach targets, already known or
+// proven now by its own small search; `boxes` and `occupied` hold the position.
+bool PushSearch::learned_dead_end(const StoredPosition& position) {
+    if (patterns.matches(boxes, occupied, position.man)) return true;
+    if (position.parent < 0) return false;
+    const int32_t pushed_to = board.neighbour(position.pushed_from, position.push_direction);
+    const int64_t searched = patterns.work();
+    const bool dead = patterns.learn(board, boxes, occupied, pushed_to, position.man);
+    budget.add_work((patterns.work() - searched) * board.square_count());
+    return dead;
 }
 
 // The top-left square of the man's area after pushing the box from `from` to `to`, with

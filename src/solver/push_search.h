@@ -9,6 +9,7 @@
 #include "solver/board.h"
 #include "solver/corral.h"
 #include "solver/freeze.h"
+#include "solver/learned_patterns.h"
 #include "solver/lower_bound.h"
 #include "solver/man_walk.h"
 #include "solver/packing_order.h"
@@ -37,6 +38,9 @@ enum class SearchGoal { prove, find, find_packing };
 // When packing, it also counts boxes put on targets out of packing order as pushes still to
 // come, since filling a room of targets from its door shuts it; where that order misleads,
 // the plain finding search is the better bet, so callers try both.
+// When finding, a position about to be expanded is also tried against the dead groups of boxes
+// learned so far in the level, and the group round its last push is searched on its own
+// (learned_patterns.h); such a position can never be solved.
 class PushSearch {
   public:
     PushSearch(const SolverBoard& board, Optimise optimise, const SolveLimits& limits,
@@ -63,6 +67,7 @@ class PushSearch {
     int32_t estimate(const std::vector<int32_t>& boxes);
     int16_t disorder(const std::vector<int32_t>& boxes) const;
     void expand(int32_t index);
+    bool learned_dead_end(const StoredPosition& position);
     int32_t child_area_top_left(const StoredPosition& parent, int32_t from, int32_t to,
                                 int direction);
     template <typename Open>
@@ -82,6 +87,9 @@ class PushSearch {
     PushLowerBound lower_bound;
     FreezeCheck freeze;
     CorralCheck corral;
+    // Positions the search of a group of boxes near the last push may look at.
+    static constexpr int32_t pattern_search_cap = 64;
+    LearnedPatterns patterns{pattern_search_cap};
     std::optional<PackingOrder> packing;  // only for SearchGoal::find_packing
     ManWalk walk, area;
     std::vector<uint8_t> occupied;
