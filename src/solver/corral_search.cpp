@@ -1,7 +1,6 @@
 #include "solver/corral_search.h"
 
 #include <algorithm>
-#include <deque>
 
 bool CorralSearch::dead_end(const SolverBoard& board, const std::vector<int32_t>& boxes,
                             const std::vector<uint8_t>& occupied, const ManWalk& area,
@@ -10,7 +9,6 @@ bool CorralSearch::dead_end(const SolverBoard& board, const std::vector<int32_t>
     if (region_mark.size() != count || mark == INT32_MAX) {
         region_mark.assign(count, 0);
         inside.assign(count, 0);
-        local.assign(count, 0);
         mark = 0;
     }
     const int32_t first = mark + 1;
@@ -46,48 +44,12 @@ bool CorralSearch::dead_end(const SolverBoard& board, const std::vector<int32_t>
     return false;
 }
 
-// Breadth first over the corral's boxes and the man's area, until the man gets in, every box
-// stands on a target, the positions run out (a dead end) or the cap is reached.
+// The man getting into the corral frees it as surely as its boxes reaching targets.
 bool CorralSearch::stuck(const SolverBoard& board, const std::vector<int32_t>& start, int32_t man) {
-    seen.clear();
-    std::deque<std::pair<std::vector<int32_t>, int32_t>> queue;
-    queue.emplace_back(start, man);
-    std::vector<int32_t> key;
-    bool alive = false;
-    while (!queue.empty() && !alive) {
-        const auto [boxes, stands] = queue.front();
-        queue.pop_front();
-        for (int32_t box : boxes) local[box] = 1;
-        walk.walk(board, local, stands);
-        bool home = true;
-        for (int32_t box : boxes) home = home && board.is_target(box);
-        for (int32_t square : region) alive = alive || (inside[square] && walk.reached(square));
-        alive = alive || home;
-        for (size_t i = 0; i < boxes.size() && !alive; ++i) {
-            const int32_t from = boxes[i];
-            for (int direction = 0; direction < 4 && !alive; ++direction) {
-                const int32_t behind = board.neighbour(from, opposite(direction));
-                const int32_t to = board.neighbour(from, direction);
-                if (!walk.reached(behind) || !board.is_free(to) || local[to] || board.is_dead(to))
-                    continue;
-                local[from] = 0;
-                local[to] = 1;
-                if (!freeze.frozen_off_target(board, local, to)) {
-                    key = boxes;
-                    key[i] = to;
-                    std::sort(key.begin(), key.end());
-                    key.push_back(after.walk(board, local, from));
-                    if (seen.insert(key).second) {
-                        key.pop_back();
-                        queue.emplace_back(key, from);
-                        alive = static_cast<int32_t>(seen.size()) > cap;
-                    }
-                }
-                local[to] = 0;
-                local[from] = 1;
-            }
+    return search.dead_end(board, start, man, cap, [&](const ManWalk& walk) {
+        for (int32_t square : region) {
+            if (inside[square] && walk.reached(square)) return true;
         }
-        for (int32_t box : boxes) local[box] = 0;
-    }
-    return !alive;
+        return false;
+    });
 }

@@ -1,11 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <set>
 #include <vector>
 
 #include "solver/board.h"
-#include "solver/freeze.h"
+#include "solver/few_box_search.h"
 #include "solver/man_walk.h"
 
 // Corral dead ends found by a small search. A corral (floor the man cannot reach, shut in by
@@ -31,8 +30,5 @@ class CorralSearch {
     std::vector<int32_t> region_mark;  // == mark for the squares of the corral under test
     int32_t mark = 0;
     std::vector<uint8_t> inside;  // free squares of the corral under test
-    std::vector<uint8_t> local;   // the corral's boxes only, during its search
-    ManWalk walk, after;
-    FreezeCheck freeze;
-    std::set<std::vector<int32_t>> seen;  // boxes, then the man's area
+    FewBoxSearch search;
 };

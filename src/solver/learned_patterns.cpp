@@ -1,7 +1,6 @@
 #include "solver/learned_patterns.h"
 
 #include <algorithm>
-#include <deque>
 
 namespace {
 // Boxes farther than this many steps from the pushed box rarely hold it, and bigger groups
@@ -77,7 +76,7 @@ bool LearnedPatterns::learn(const SolverBoard& board, const std::vector<int32_t>
         key.push_back(after.walk(board, local, man));
         for (int32_t box : group) local[box] = 0;
         if (tried.count(key)) continue;
-        if (stuck(board, group, man)) {
+        if (search.dead_end(board, group, man, cap)) {
             keep(board, group, man);
             return true;
         }
@@ -85,53 +84,6 @@ bool LearnedPatterns::learn(const SolverBoard& board, const std::vector<int32_t>
         tried.insert(key);
     }
     return false;
-}
-
-// Breadth first over the group's boxes and the man's area, until every box stands on a
-// target, the positions run out (a dead end) or the cap is reached.
-bool LearnedPatterns::stuck(const SolverBoard& board, const std::vector<int32_t>& start,
-                            int32_t man) {
-    seen.clear();
-    std::deque<std::pair<std::vector<int32_t>, int32_t>> queue;
-    queue.emplace_back(start, man);
-    std::vector<int32_t> key;
-    bool alive = false;
-    while (!queue.empty() && !alive) {
-        const auto [boxes, stands] = queue.front();
-        queue.pop_front();
-        ++searched;
-        bool home = true;
-        for (int32_t box : boxes) home = home && board.is_target(box);
-        alive = home;
-        for (int32_t box : boxes) local[box] = 1;
-        walk.walk(board, local, stands);
-        for (size_t i = 0; i < boxes.size() && !alive; ++i) {
-            const int32_t from = boxes[i];
-            for (int direction = 0; direction < 4 && !alive; ++direction) {
-                const int32_t behind = board.neighbour(from, opposite(direction));
-                const int32_t to = board.neighbour(from, direction);
-                if (!walk.reached(behind) || !board.is_free(to) || local[to] || board.is_dead(to))
-                    continue;
-                local[from] = 0;
-                local[to] = 1;
-                if (!freeze.frozen_off_target(board, local, to)) {
-                    key = boxes;
-                    key[i] = to;
-                    std::sort(key.begin(), key.end());
-                    key.push_back(after.walk(board, local, from));
-                    if (seen.insert(key).second) {
-                        key.pop_back();
-                        queue.emplace_back(key, from);
-                        alive = static_cast<int32_t>(seen.size()) > cap;
-                    }
-                }
-                local[to] = 0;
-                local[from] = 1;
-            }
-        }
-        for (int32_t box : boxes) local[box] = 0;
-    }
-    return !alive;
 }
 
 void LearnedPatterns::keep(const SolverBoard& board, const std::vector<int32_t>& group,

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "solver/board.h"
-#include "solver/freeze.h"
+#include "solver/few_box_search.h"
 #include "solver/man_walk.h"
 
 // Dead ends learned while one level is searched: a few boxes that, alone on the board with the
@@ -32,7 +32,7 @@ class LearnedPatterns {
     // The table and the memory of groups tried, roughly, for the search's memory limit.
     int64_t memory_bytes() const;
     // Positions looked at by every group's search so far.
-    int64_t work() const { return searched; }
+    int64_t work() const { return search.searched(); }
 
   private:
     struct Pattern {
@@ -40,18 +40,14 @@ class LearnedPatterns {
         std::vector<uint8_t> area;  // squares the man may stand on
     };
 
-    // True when `group` (sorted), with the man on `man`, can never all stand on targets.
-    bool stuck(const SolverBoard& board, const std::vector<int32_t>& group, int32_t man);
     void keep(const SolverBoard& board, const std::vector<int32_t>& group, int32_t man);
 
     int32_t cap;
-    int64_t searched = 0;
     std::vector<Pattern> patterns;
     std::vector<std::vector<int32_t>> filed;  // by square: the patterns whose first box is there
     std::vector<int32_t> near, distance, group;
     std::vector<uint8_t> local;  // the group's boxes only, during its search
     ManWalk walk, after;
-    FreezeCheck freeze;
-    std::set<std::vector<int32_t>> seen;   // boxes, then the man's area
+    FewBoxSearch search;
     std::set<std::vector<int32_t>> tried;  // groups and areas not proven dead
 };
