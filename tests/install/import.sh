@@ -42,7 +42,7 @@ map='#####
 #####'
 printf 'Title: Not the name\nCollection : Cellar Works\n\n%s\nTitle: One\n\n%s\n' "$map" "$map" \
     >"$tmp/in/cellar-works.txt"
-printf '%s\n\n%s\n' "$map" "$map" >"$tmp/in/Plain Pack.sok"
+printf '%s\n\n%s\n' "$map" "$map" >"$tmp/in/Plain Pack.lvl"
 printf '; 1\n%s\n' "$map" >"$tmp/in/Cellars.txt"
 printf 'Collection: Mine\n\n%s\n' "$map" >"$tmp/in/mine.txt"
 printf 'Collection: Cellar Works\n\n%s\n' "$map" >"$tmp/elsewhere/cellar-works.txt"
@@ -51,9 +51,9 @@ printf 'Title: Lost One\n\n%s\n\n#####\n#@@$.#\n######\nTitle: Two men\n' "$map"
 # The name from the Collection: key, else from the file name; a shipped name and a player's file
 # keep theirs.
 mkdir -p "$user/levels" && echo "my own" >"$user/levels/Mine"
-run import cellar-works.txt "Plain Pack.sok" Cellars.txt mine.txt
+run import cellar-works.txt "Plain Pack.lvl" Cellars.txt mine.txt
 expect 0 "cellar-works.txt: 2 levels imported as \"Cellar Works\" into $user/levels/Cellar Works
-Plain Pack.sok: 2 levels imported as \"Plain Pack\" into $user/levels/Plain Pack
+Plain Pack.lvl: 2 levels imported as \"Plain Pack\" into $user/levels/Plain Pack
 Cellars.txt: 1 level imported as \"Cellars 2\" into $user/levels/Cellars 2
 mine.txt: 1 level imported as \"Mine 2\" into $user/levels/Mine 2"
 [ "$(cat "$user/levels/Mine")" = "my own" ] || fail "the player's file changed"
@@ -70,9 +70,9 @@ expect 0 "cellar-works.txt: 2 levels imported as \"Cellar Works\" into $user/lev
 # A level left out, an unreadable file, one past the size bound (sparse: no disk is used): said,
 # exit 1, the other files still imported.
 truncate -s $((64 * 1024 * 1024 + 1)) "$tmp/in/huge.txt"
-run import lost.txt missing.txt . huge.txt "Plain Pack.sok"
+run import lost.txt missing.txt . huge.txt "Plain Pack.lvl"
 expect 1 "lost.txt: 1 level imported as \"Lost One\" into $user/levels/Lost One; left out level 2 (line 7): there must be one guy
-Plain Pack.sok: 2 levels imported as \"Plain Pack\" into $user/levels/Plain Pack, replacing the earlier import of this file"
+Plain Pack.lvl: 2 levels imported as \"Plain Pack\" into $user/levels/Plain Pack, replacing the earlier import of this file"
 [ "$err" = "missing.txt: cannot be read; nothing imported
 .: cannot be read; nothing imported
 huge.txt: file is larger than 64 MB; nothing imported" ] || fail "unreadable files: '$err'"
