@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -37,3 +38,12 @@ class SolverBoard : public BoardRoom {
     std::vector<uint8_t> dead_;
     std::vector<std::vector<int32_t>> push_distance_;
 };
+
+// `boxes`, sorted by square, with the one at `index` pushed to `to`, sorted again into `moved`:
+// how every search writes down the boxes of the position a push makes.
+inline void move_box(const std::vector<int32_t>& boxes, size_t index, int32_t to,
+                     std::vector<int32_t>& moved) {
+    moved = boxes;
+    moved[index] = to;
+    std::sort(moved.begin(), moved.end());
+}

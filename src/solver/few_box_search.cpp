@@ -33,9 +33,7 @@ bool FewBoxSearch::dead_end(const SolverBoard& board, const std::vector<int32_t>
                 local[from] = 0;
                 local[to] = 1;
                 if (!freeze.frozen_off_target(board, local, to)) {
-                    key = boxes;
-                    key[i] = to;
-                    std::sort(key.begin(), key.end());
+                    move_box(boxes, i, to, key);
                     key.push_back(after.walk(board, local, from));
                     if (seen.insert(key).second) {
                         key.pop_back();

@@ -131,9 +131,7 @@ void PushSearch::expand(int32_t index) {
             occupied[from] = 0;
             occupied[to] = 1;
             if (!freeze.frozen_off_target(board, occupied, to)) {
-                child_boxes = boxes;
-                child_boxes[i] = to;
-                std::sort(child_boxes.begin(), child_boxes.end());
+                move_box(boxes, i, to, child_boxes);
                 StoredPosition child;
                 child.parent = index;
                 child.man = from;

@@ -6,6 +6,7 @@
 
 #include "reference_search.h"
 #include "solver/corral.h"
+#include "solver_boards.h"
 #include "support/board_text.h"
 
 namespace {
@@ -21,8 +22,7 @@ Verdicts judge_start(const std::string& map) {
     SolverBoard board;
     const auto loaded = board.load(level);
     EXPECT_TRUE(loaded) << loaded.words();
-    std::vector<uint8_t> occupied(board.square_count(), 0);
-    for (int32_t box : board.start_boxes()) occupied[box] = 1;
+    const std::vector<uint8_t> occupied = occupied_by(board, board.start_boxes());
     ManWalk walk;
     walk.walk(board, occupied, board.man_start());
     CorralCheck check;
@@ -50,13 +50,9 @@ TEST(CorralSearch, ACorralWithADoorToPushIsAlive) {
 }
 
 TEST(CorralSearch, ACapTooSmallToSettleCountsAsAlive) {
-    const auto collection =
-        import_text("; 1\n'x\n#######\n# $.  #\n#.$   #\n#$.   #\n# @ # #\n#######\n\n");
-    SolverBoard board;
-    const auto loaded = board.load(*collection->get_level(0));
-    ASSERT_TRUE(loaded) << loaded.words();
-    std::vector<uint8_t> occupied(board.square_count(), 0);
-    for (int32_t box : board.start_boxes()) occupied[box] = 1;
+    const SolverBoard board =
+        board_of_map("#######\n# $.  #\n#.$   #\n#$.   #\n# @ # #\n#######\n");
+    const std::vector<uint8_t> occupied = occupied_by(board, board.start_boxes());
     ManWalk walk;
     walk.walk(board, occupied, board.man_start());
     CorralSearch search(0);

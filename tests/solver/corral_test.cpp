@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "reference_search.h"
+#include "solver_boards.h"
 #include "support/board_text.h"
 
 namespace {
@@ -14,12 +15,8 @@ struct Judged {
 };
 
 Judged judge_start(const std::string& map) {
-    const auto collection = import_text("; 1\n'x\n" + map + "\n");
-    SolverBoard board;
-    const auto loaded = board.load(*collection->get_level(0));
-    EXPECT_TRUE(loaded) << loaded.words();
-    std::vector<uint8_t> occupied(board.square_count(), 0);
-    for (int32_t box : board.start_boxes()) occupied[box] = 1;
+    const SolverBoard board = board_of_map(map);
+    const std::vector<uint8_t> occupied = occupied_by(board, board.start_boxes());
     ManWalk walk;
     walk.walk(board, occupied, board.man_start());
     CorralCheck corral;

@@ -8,24 +8,11 @@
 
 #include "level/move_letters.h"
 #include "solver/solution_path.h"
+#include "solver_boards.h"
 #include "support/board_text.h"
 #include "testlevels/pulled_level.h"
 
 namespace {
-SolverBoard load_board(const std::string& map) {
-    const auto collection = import_text("; 1\n'x\n" + map + "\n");
-    SolverBoard board;
-    const auto loaded = board.load(*collection->get_level(0));
-    EXPECT_TRUE(loaded) << loaded.words();
-    return board;
-}
-
-std::vector<uint8_t> occupied_by(const SolverBoard& board, const std::vector<int32_t>& boxes) {
-    std::vector<uint8_t> occupied(board.square_count(), 0);
-    for (int32_t box : boxes) occupied[box] = 1;
-    return occupied;
-}
-
 // Where the start box on `from` can be taken, as sorted squares.
 std::vector<int32_t> macro_squares(const SolverBoard& board, int32_t from) {
     std::vector<uint8_t> occupied = occupied_by(board, board.start_boxes());
@@ -45,7 +32,7 @@ std::vector<int32_t> macro_squares(const SolverBoard& board, int32_t from) {
 TEST(Features, PackingCountsOnlyTargetsFilledInPlanOrder) {
     // The passage's inner target (1,1) is filled before its door (2,1); a box on the door
     // alone has shut the way in and counts for nothing.
-    const SolverBoard board = load_board("########\n#..    #\n###  $ #\n#@  $  #\n########\n");
+    const SolverBoard board = board_of_map("########\n#..    #\n###  $ #\n#@  $  #\n########\n");
     const PackingOrder plan(board);
     const FeatureMeter meter(board, plan);
     const int32_t inner = 1 + 8, door = 2 + 8, elsewhere = 4 + 3 * 8;
@@ -56,7 +43,7 @@ TEST(Features, PackingCountsOnlyTargetsFilledInPlanOrder) {
 
 TEST(Features, ConnectivityCountsTheStretchesOfFreeFloor) {
     // Row 1: floor (1..6, 1); row 3: floor (1..6, 3); joined by the column (3, 2).
-    const SolverBoard board = load_board("########\n#@   . #\n### ####\n#   $  #\n########\n");
+    const SolverBoard board = board_of_map("########\n#@   . #\n### ####\n#   $  #\n########\n");
     const PackingOrder plan(board);
     FeatureMeter meter(board, plan);
     const int32_t joint = 3 + 2 * 8, corner = 1 + 3 * 8, middle = 4 + 3 * 8;
@@ -69,7 +56,8 @@ TEST(Features, ConnectivityCountsTheStretchesOfFreeFloor) {
 TEST(BoxMacros, TheManWalksRoundTheBoxToTurnIt) {
     // The target below and to the right is reached by a push right, a walk round over the
     // box, and a push down; no destination is dead or the box's own square.
-    const SolverBoard board = load_board("#######\n#@    #\n# $   #\n#  .* #\n#     #\n#######\n");
+    const SolverBoard board =
+        board_of_map("#######\n#@    #\n# $   #\n#  .* #\n#     #\n#######\n");
     const int32_t box = 2 + 2 * 7;
     const std::vector<int32_t> squares = macro_squares(board, box);
     EXPECT_TRUE(std::binary_search(squares.begin(), squares.end(), 3 + 3 * 7));
@@ -82,19 +70,19 @@ TEST(BoxMacros, TheManWalksRoundTheBoxToTurnIt) {
 TEST(BoxMacros, InATunnelTheBoxOnlyGoesOnToItsLastSquare) {
     // One wide: the man behind the box can only push it on, never get round it. It stops only
     // on the tunnel's last square before the target and on the target.
-    const SolverBoard board = load_board("########\n#@$   .#\n########\n");
+    const SolverBoard board = board_of_map("########\n#@$   .#\n########\n");
     EXPECT_EQ(macro_squares(board, 2 + 8), (std::vector<int32_t>{5 + 8, 6 + 8}));
 }
 
 TEST(BoxMacros, ATunnelStopsBeforeATarget) {
     // The square before the target is kept; those beyond it are dead.
-    const SolverBoard board = load_board("#########\n#@$ .   #\n#########\n");
+    const SolverBoard board = board_of_map("#########\n#@$ .   #\n#########\n");
     EXPECT_EQ(macro_squares(board, 2 + 9), (std::vector<int32_t>{3 + 9, 4 + 9}));
 }
 
 TEST(BoxMacros, OtherBoxesStandStill) {
     // The second box blocks the row: the first can go one square and no further.
-    const SolverBoard board = load_board("########\n#@$ $..#\n########\n");
+    const SolverBoard board = board_of_map("########\n#@$ $..#\n########\n");
     EXPECT_EQ(macro_squares(board, 2 + 8), std::vector<int32_t>{3 + 8});
 }
 
@@ -144,7 +132,7 @@ TEST(FeatureSearch, SolutionsReplayOnGeneratedLevels) {
 
 TEST(FeatureSearch, ALevelWithoutASolutionRunsOutOfPositions) {
     // The box can reach the target's row only by the corridor, which ends one short of it.
-    const SolverBoard board = load_board("######\n#@$  #\n## ###\n#.   #\n######\n");
+    const SolverBoard board = board_of_map("######\n#@$  #\n## ###\n#.   #\n######\n");
     FeatureSearch search(board, SolveLimits());
     EXPECT_EQ(search.run(), SolveStatus::unsolvable);
 }

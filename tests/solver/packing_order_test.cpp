@@ -4,21 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "support/board_text.h"
-
-namespace {
-SolverBoard load_board(const std::string& map) {
-    const auto collection = import_text("; 1\n'x\n" + map + "\n");
-    SolverBoard board;
-    const auto loaded = board.load(*collection->get_level(0));
-    EXPECT_TRUE(loaded) << loaded.words();
-    return board;
-}
-}  // namespace
+#include "solver_boards.h"
 
 TEST(PackingOrder, TheDoorOfARoomOfTargetsIsFilledLast) {
     // Targets at the far end of a dead-end passage: the inner one first.
-    const SolverBoard board = load_board("########\n#..    #\n###  $ #\n#@  $  #\n########\n");
+    const SolverBoard board = board_of_map("########\n#..    #\n###  $ #\n#@  $  #\n########\n");
     const PackingOrder order(board);
     const int32_t inner = 1 + 8, door = 2 + 8;
     ASSERT_EQ(board.targets(), (std::vector<int32_t>{inner, door}));
@@ -29,7 +19,8 @@ TEST(PackingOrder, TheDoorOfARoomOfTargetsIsFilledLast) {
 }
 
 TEST(PackingOrder, AnOpenRoomHasNoOrder) {
-    const SolverBoard board = load_board("#######\n#     #\n# .$. #\n#  $  #\n#  @  #\n#######\n");
+    const SolverBoard board =
+        board_of_map("#######\n#     #\n# .$. #\n#  $  #\n#  @  #\n#######\n");
     const PackingOrder order(board);
     EXPECT_EQ(order.layer_of_target(0), 0);
     EXPECT_EQ(order.layer_of_target(1), 0);
