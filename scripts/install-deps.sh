@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config make
-  libsdl1.2-dev libsdl-ttf2.0-dev libtinyxml-dev
+  libsdl1.2-dev libsdl-ttf2.0-dev libtinyxml-dev zlib1g-dev
   libgtest-dev
   fonts-dejavu-core
   xvfb xdotool x11-utils imagemagick

@@ -1,21 +1,24 @@
 #include "png.h"
 
+#include <zlib.h>
+
 #include <algorithm>
 #include <cstdlib>
 
-#include "deflate.h"
 #include "file/atomic_file.h"
 
 namespace {
 
-// The checksum of PNG chunks (CRC-32).
-uint32_t png_crc32(const uint8_t* data, size_t size) {
-    uint32_t crc = ~0u;
-    for (size_t i = 0; i < size; ++i) {
-        crc ^= data[i];
-        for (int bit = 0; bit < 8; ++bit) crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
+// `raw` as the zlib stream PNG stores: the same bytes always give the same stream, so pictures
+// made twice compare equal byte for byte.
+std::vector<uint8_t> zlib_compress(const std::vector<uint8_t>& raw) {
+    uLongf size = compressBound(static_cast<uLong>(raw.size()));
+    std::vector<uint8_t> packed(size);
+    if (compress2(packed.data(), &size, raw.data(), static_cast<uLong>(raw.size()),
+                  Z_BEST_COMPRESSION) != Z_OK)
+        return {};
+    packed.resize(size);
+    return packed;
 }
 
 void put_be32(std::vector<uint8_t>& out, uint32_t value) {
@@ -28,7 +31,8 @@ void put_chunk(std::vector<uint8_t>& out, const char* type, const std::vector<ui
     const size_t type_at = out.size();
     out.insert(out.end(), type, type + 4);
     out.insert(out.end(), data.begin(), data.end());
-    put_be32(out, png_crc32(out.data() + type_at, out.size() - type_at));
+    put_be32(out, static_cast<uint32_t>(
+                      crc32(0, out.data() + type_at, static_cast<uInt>(out.size() - type_at))));
 }
 
 int paeth(int left, int up, int up_left) {
@@ -107,8 +111,10 @@ bool write_png_rgba(const std::vector<uint8_t>& rgba, int width, int height,
     header.insert(header.end(), {8, static_cast<uint8_t>(opaque ? 2 : 6), 0, 0, 0});
     std::vector<uint8_t> file = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
     put_chunk(file, "IHDR", header);
-    put_chunk(file, "IDAT",
-              zlib_compress(filtered_rows(opaque ? pixels : rgba, width, height, pixel)));
+    const std::vector<uint8_t> packed =
+        zlib_compress(filtered_rows(opaque ? pixels : rgba, width, height, pixel));
+    if (packed.empty()) return false;
+    put_chunk(file, "IDAT", packed);
     put_chunk(file, "IEND", {});
     return write_file_atomically(path, std::string(file.begin(), file.end())).ok();
 }
