@@ -8,7 +8,8 @@ JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 DESTDIR ?=
 
-.PHONY: all deps build run check check-fast check-sanitize bench install package pictures format clean
+.PHONY: all deps build run check check-fast check-sanitize check-library measures bench install package \
+	pictures format clean
 
 all: build
 
@@ -40,6 +41,15 @@ check-sanitize: deps
 	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j $(JOBS)
+
+# Proves every shipped level again with the checker's default limits (a few minutes) and holds
+# the results to docs/measures.tsv; the test suite only replays the solutions kept there.
+check-library: build
+	bash tools/levelgen/measure_library.sh $(BUILD) compare
+
+# Proves every shipped level and writes docs/measures.tsv and its summary, docs/levels.md, anew.
+measures: build
+	bash tools/levelgen/measure_library.sh $(BUILD) write
 
 bench: build
 	@for b in $(BUILD)/bench-*; do [ -x "$$b" ] && "$$b"; done

@@ -14,20 +14,31 @@
 //       Checks every file as `pushwell-check` does, in its words, proving each level's fewest
 //       pushes; exit code 1 when any level is faulty, unsolvable or not proven within SECONDS
 //       (10 by default) per level.
+//   pushwell-levelgen order TABLE FILE
+//       Writes FILE with its levels sorted by difficulty (see measures_table.h), from the lines
+//       of TABLE, the checker's --tsv output, that name the file.
+//   pushwell-levelgen summary TABLE
+//       Writes a page in Markdown on the collections of TABLE and their levels' measures.
 
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "generate.h"
 #include "generate_sampled.h"
+#include "level/collection.h"
 #include "level/game_format_writer.h"
 #include "level_check.h"
 #include "level_text.h"
+#include "library_summary.h"
+#include "measures_table.h"
+#include "order_levels.h"
 
 namespace {
 
@@ -36,7 +47,9 @@ int usage() {
                  "[--boxes N] [--floor MIN-MAX] [--pushes MIN-MAX] [--states N] [--tries N]\n"
                  "                          [--idle N] [--search exhaustive|sampled] [--beam N]\n"
                  "                          [--targets strewn|clustered]\n"
-                 "       pushwell-levelgen verify [--time SECONDS] FILE...\n";
+                 "       pushwell-levelgen verify [--time SECONDS] FILE...\n"
+                 "       pushwell-levelgen order TABLE FILE\n"
+                 "       pushwell-levelgen summary TABLE\n";
     return 2;
 }
 
@@ -170,6 +183,80 @@ int verify(int argc, char** argv) {
     return check_level_files(files, options, std::cout, std::cerr) ? 0 : 1;
 }
 
+bool read_table(const std::string& path, std::vector<MeasuredLevel>& table) {
+    std::ifstream in(path);
+    if (!in) {
+        std::cerr << path << ": cannot be read\n";
+        return false;
+    }
+    table = read_measures_table(in);
+    return true;
+}
+
+int order(int argc, char** argv) {
+    if (argc != 4) return usage();
+    std::vector<MeasuredLevel> table;
+    if (!read_table(argv[2], table)) return 1;
+    const std::string path = argv[3];
+    std::string text;
+    TLevelCollection collection;
+    std::vector<std::string> messages;
+    if (load_path(collection, path, text, messages) != 0) {
+        for (const auto& message : messages) std::cerr << message;
+        return 1;
+    }
+    std::vector<double> scores(collection.level_count(), -1);
+    for (const auto& level : table) {
+        if (collection_name(level.file) != collection_name(path) ||
+            level.level > collection.level_count())
+            continue;
+        if (level.result == "optimal" || level.result == "solved")
+            scores[level.level - 1] = difficulty(level);
+    }
+    for (size_t i = 0; i < scores.size(); ++i) {
+        if (scores[i] < 0) {
+            std::cerr << path << ": level " << i + 1 << " has no solution in " << argv[2] << '\n';
+            return 1;
+        }
+    }
+    std::cout << order_collection(text, scores);
+    return 0;
+}
+
+int count_boxes(const TLevel& level) {
+    int boxes = 0;
+    for (int32_t row = 0; row < level.get_height(); ++row) {
+        for (int32_t column = 0; column < level.get_width(); ++column) {
+            const Cell cell = level.get_cell(column, row);
+            boxes += cell == Cell::box || cell == Cell::box_on_target;
+        }
+    }
+    return boxes;
+}
+
+int summary(int argc, char** argv) {
+    if (argc != 3) return usage();
+    std::vector<MeasuredLevel> table;
+    if (!read_table(argv[2], table)) return 1;
+    // The boxes are counted on the files the table names, read from here.
+    std::vector<int> boxes;
+    std::string loaded_path;
+    std::unique_ptr<TLevelCollection> collection;
+    for (const auto& level : table) {
+        if (!collection || level.file != loaded_path) {
+            std::string text;
+            std::vector<std::string> messages;
+            collection = std::make_unique<TLevelCollection>();
+            load_path(*collection, level.file, text, messages);
+            loaded_path = level.file;
+        }
+        const TLevel* board = collection->get_level(level.level - 1);
+        boxes.push_back(board ? count_boxes(*board) : 0);
+    }
+    write_library_summary(table, boxes, std::cout);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -177,5 +264,7 @@ int main(int argc, char** argv) {
     const std::string command = argv[1];
     if (command == "generate") return generate(argc, argv);
     if (command == "verify") return verify(argc, argv);
+    if (command == "order") return order(argc, argv);
+    if (command == "summary") return summary(argc, argv);
     return usage();
 }
