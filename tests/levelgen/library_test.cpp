@@ -87,6 +87,12 @@ std::string canonical_board(const TLevel& level) {
     return least;
 }
 
+// The collections shipped before the order was defined keep theirs: players' best results are
+// kept by level number, and would otherwise move to other levels.
+bool ordered_by_hand(const std::string& collection) {
+    return collection == "default" || collection == "Cellars" || collection == "Foundry";
+}
+
 }  // namespace
 
 TEST_F(Library, EveryLevelHasMeasuresAndItsSolutionReplays) {
@@ -109,7 +115,9 @@ TEST_F(Library, EveryLevelHasMeasuresAndItsSolutionReplays) {
 TEST_F(Library, EachCollectionRunsFromEasyToHard) {
     for (size_t i = 1; i < levels.size(); ++i) {
         const ShippedLevel &before = levels[i - 1], &level = levels[i];
-        if (before.collection != level.collection || !before.measures || !level.measures) continue;
+        if (before.collection != level.collection || !before.measures || !level.measures ||
+            ordered_by_hand(level.collection))
+            continue;
         EXPECT_LE(difficulty(*before.measures), difficulty(*level.measures))
             << level.collection << " level " << level.measures->level;
     }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "arena.h"
+#include "greedy.h"
 #include "level/move_letters.h"
 #include "search.h"
 #include "solver/board.h"
@@ -124,6 +125,7 @@ std::optional<Generated> generate_level(std::mt19937& random, const GenerateOpti
     // Solving is dearer than pulling: look only at the best few.
     const size_t looked_at = std::min<size_t>(candidates.size(), 4);
     for (size_t i = 0; i < looked_at; ++i) {
+        if (greedy_player_solves(game_level(candidates[i].puzzle))) continue;
         if (idle_squares(candidates[i].puzzle, options.proof_limits) <= options.max_idle) {
             candidates[i].puzzle = trimmed(candidates[i].puzzle);
             return candidates[i];

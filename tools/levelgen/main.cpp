@@ -15,8 +15,9 @@
 //       pushes; exit code 1 when any level is faulty, unsolvable or not proven within SECONDS
 //       (10 by default) per level.
 //   pushwell-levelgen order TABLE FILE
-//       Writes FILE with its levels sorted by difficulty (see measures_table.h), from the lines
-//       of TABLE, the checker's --tsv output, that name the file.
+//       Sorts the levels of FILE by difficulty (see measures_table.h), from the lines of TABLE,
+//       the checker's --tsv output, that name the file; rewrites both, the table's lines with
+//       the levels' new numbers.
 //   pushwell-levelgen summary TABLE
 //       Writes a page in Markdown on the collections of TABLE and their levels' measures.
 
@@ -27,13 +28,16 @@
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "file/atomic_file.h"
 #include "generate.h"
 #include "generate_sampled.h"
 #include "level/collection.h"
 #include "level/game_format_writer.h"
+#include "level/text_file.h"
 #include "level_check.h"
 #include "level_text.h"
 #include "library_summary.h"
@@ -195,9 +199,12 @@ bool read_table(const std::string& path, std::vector<MeasuredLevel>& table) {
 
 int order(int argc, char** argv) {
     if (argc != 4) return usage();
-    std::vector<MeasuredLevel> table;
-    if (!read_table(argv[2], table)) return 1;
-    const std::string path = argv[3];
+    const std::string table_path = argv[2], path = argv[3];
+    std::string table_text;
+    if (const auto read = read_text_file(table_path, table_text); !read) {
+        std::cerr << table_path << ": " << read.words() << '\n';
+        return 1;
+    }
     std::string text;
     TLevelCollection collection;
     std::vector<std::string> messages;
@@ -205,21 +212,36 @@ int order(int argc, char** argv) {
         for (const auto& message : messages) std::cerr << message;
         return 1;
     }
-    std::vector<double> scores(collection.level_count(), -1);
-    for (const auto& level : table) {
-        if (collection_name(level.file) != collection_name(path) ||
-            level.level > collection.level_count())
+    std::vector<std::string> lines;
+    std::istringstream table_lines(table_text);
+    for (std::string line; std::getline(table_lines, line);) lines.push_back(line);
+
+    const std::string name = collection_name(path);
+    std::vector<double> scores(static_cast<size_t>(collection.level_count()), -1);
+    for (const auto& line : lines) {
+        const auto level = read_measures_line(line);
+        if (!level || collection_name(level->file) != name ||
+            level->level > collection.level_count())
             continue;
-        if (level.result == "optimal" || level.result == "solved")
-            scores[level.level - 1] = difficulty(level);
+        if (level->result == "optimal" || level->result == "solved")
+            scores[static_cast<size_t>(level->level) - 1] = difficulty(*level);
     }
     for (size_t i = 0; i < scores.size(); ++i) {
         if (scores[i] < 0) {
-            std::cerr << path << ": level " << i + 1 << " has no solution in " << argv[2] << '\n';
+            std::cerr << path << ": level " << i + 1 << " has no solution in " << table_path
+                      << '\n';
             return 1;
         }
     }
-    std::cout << order_collection(text, scores);
+    const std::vector<size_t> places = difficulty_order(scores);
+    for (const auto& [file, bytes] :
+         {std::pair{path, order_collection(text, places)},
+          std::pair{table_path, order_table_lines(lines, name, places)}}) {
+        if (const auto written = write_file_atomically(file, bytes); !written) {
+            std::cerr << file << ": " << written.words() << '\n';
+            return 1;
+        }
+    }
     return 0;
 }
 

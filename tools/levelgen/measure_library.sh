@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Proves every shipped level with the checker's default limits, looking for any solution where
 # the optimum is not proven in time, the tutorial first and the rest by name.
-#   write:   keeps the results as docs/measures.tsv and their summary as docs/levels.md
+#   write:   keeps the results as docs/measures.tsv, sorts each collection but the first three
+#            by difficulty (the first keep their order: players' best results are kept by level
+#            number), and writes the table's summary as docs/levels.md
 #   compare: holds the results to docs/measures.tsv: a level proven optimal there must be proven
 #            again with the same counts and positions, any other must at least be solved
 # Usage: measure_library.sh BUILD_DIR write|compare
@@ -22,6 +24,12 @@ trap 'rm -f "$results"' EXIT
 case $mode in
 write)
     cp "$results" docs/measures.tsv
+    for file in "${files[@]}"; do
+        case $file in
+        levels/default | levels/Cellars | levels/Foundry) ;;
+        *) "$build/pushwell-levelgen" order docs/measures.tsv "$file" ;;
+        esac
+    done
     "$build/pushwell-levelgen" summary docs/measures.tsv >docs/levels.md
     ;;
 compare)
