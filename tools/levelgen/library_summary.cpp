@@ -43,9 +43,11 @@ void write_library_summary(const std::vector<MeasuredLevel>& table, const std::v
                            std::ostream& out) {
     const std::vector<CollectionRows> collections = by_collection(table);
     out << "# The levels and their measures\n\n"
-           "What the checker found proving every shipped level with its default limits "
-           "(`pushwell-check --tsv --find`, kept in docs/measures.tsv; `make measures` writes both "
-           "files anew). Pushes and moves are those of the solution found, the fewest pushes where "
+           "What the checker found proving every shipped level with its default limits, ten "
+           "seconds and 1024 MB for the proof, and looking for any solution for 40 seconds more "
+           "where the proof ran out (`pushwell-check --tsv --find --time 50`, kept in "
+           "docs/measures.tsv; `make measures` writes both files anew). Pushes and moves are those "
+           "of the solution found, the fewest pushes where "
            "the level is proven optimal. Box changes count the pushes of another box than the one "
            "pushed before; sessions are runs of pushes with no step of the man between them; box "
            "lines are runs of pushes of one box in one direction. Positions are those the solver "
