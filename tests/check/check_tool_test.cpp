@@ -9,6 +9,7 @@
 #include <sstream>
 #include <vector>
 
+#include "support/first_collections.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -178,8 +179,7 @@ TEST(CheckTool, CallsABrokenLayoutFaulty) {
 TEST(CheckTool, ProvesTheFirstCollectionsAlikeOnOneThreadAndOnTwo) {
     const std::filesystem::path levels = std::filesystem::path(PUSHWELL_ROOT) / "levels";
     std::string files;
-    for (const char* name : {"default", "Cellars", "Foundry"})
-        files += " '" + (levels / name).string() + "'";
+    for (const char* name : first_collections) files += " '" + (levels / name).string() + "'";
     const CheckerRun run = run_checker("--tsv --time 120 --jobs 2" + files);
     auto rows = tsv_rows(run.output);
     EXPECT_EQ(rows.size(), 91u);

@@ -13,6 +13,7 @@
 #include "level/collection.h"
 #include "level/move_letters.h"
 #include "measures_table.h"
+#include "support/first_collections.h"
 
 namespace {
 
@@ -87,12 +88,6 @@ std::string canonical_board(const TLevel& level) {
     return least;
 }
 
-// The collections shipped before the order was defined keep theirs: players' best results are
-// kept by level number, and would otherwise move to other levels.
-bool ordered_by_hand(const std::string& collection) {
-    return collection == "default" || collection == "Cellars" || collection == "Foundry";
-}
-
 }  // namespace
 
 TEST_F(Library, EveryLevelHasMeasuresAndItsSolutionReplays) {
@@ -112,11 +107,12 @@ TEST_F(Library, EveryLevelHasMeasuresAndItsSolutionReplays) {
     }
 }
 
+// The first collections keep their order, as players' best results are kept by level number.
 TEST_F(Library, EachCollectionRunsFromEasyToHard) {
     for (size_t i = 1; i < levels.size(); ++i) {
         const ShippedLevel &before = levels[i - 1], &level = levels[i];
         if (before.collection != level.collection || !before.measures || !level.measures ||
-            ordered_by_hand(level.collection))
+            is_first_collection(level.collection))
             continue;
         EXPECT_LE(difficulty(*before.measures), difficulty(*level.measures))
             << level.collection << " level " << level.measures->level;
