@@ -12,6 +12,7 @@
 
 #include "level/collection.h"
 #include "level/move_letters.h"
+#include "library_summary.h"
 #include "measures_table.h"
 #include "support/first_collections.h"
 
@@ -55,17 +56,6 @@ class Library : public testing::Test {
 std::vector<MeasuredLevel> Library::table;
 std::vector<std::unique_ptr<TLevelCollection>> Library::collections;
 std::vector<ShippedLevel> Library::levels;
-
-int count_boxes(const TLevel& level) {
-    int boxes = 0;
-    for (int32_t row = 0; row < level.get_height(); ++row) {
-        for (int32_t column = 0; column < level.get_width(); ++column) {
-            const Cell cell = level.get_cell(column, row);
-            boxes += cell == Cell::box || cell == Cell::box_on_target;
-        }
-    }
-    return boxes;
-}
 
 // The board as text, the man left out, in the least of its eight turnings and mirrorings.
 std::string canonical_board(const TLevel& level) {

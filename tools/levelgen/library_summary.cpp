@@ -93,3 +93,14 @@ void write_library_summary(const std::vector<MeasuredLevel>& table, const std::v
         }
     }
 }
+
+int count_boxes(const TLevel& level) {
+    int boxes = 0;
+    for (int32_t row = 0; row < level.get_height(); ++row) {
+        for (int32_t column = 0; column < level.get_width(); ++column) {
+            const Cell cell = level.get_cell(column, row);
+            boxes += cell == Cell::box || cell == Cell::box_on_target;
+        }
+    }
+    return boxes;
+}
