@@ -25,7 +25,6 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -187,24 +186,23 @@ int verify(int argc, char** argv) {
     return check_level_files(files, options, std::cout, std::cerr) ? 0 : 1;
 }
 
-bool read_table(const std::string& path, std::vector<MeasuredLevel>& table) {
-    std::ifstream in(path);
-    if (!in) {
-        std::cerr << path << ": cannot be read\n";
+// The table's lines, or false (said on standard error) when it cannot be read.
+bool read_table_lines(const std::string& path, std::vector<std::string>& lines) {
+    std::string text;
+    if (const auto read = read_text_file(path, text); !read) {
+        std::cerr << path << ": " << read.words() << '\n';
         return false;
     }
-    table = read_measures_table(in);
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
     return true;
 }
 
 int order(int argc, char** argv) {
     if (argc != 4) return usage();
     const std::string table_path = argv[2], path = argv[3];
-    std::string table_text;
-    if (const auto read = read_text_file(table_path, table_text); !read) {
-        std::cerr << table_path << ": " << read.words() << '\n';
-        return 1;
-    }
+    std::vector<std::string> lines;
+    if (!read_table_lines(table_path, lines)) return 1;
     std::string text;
     TLevelCollection collection;
     std::vector<std::string> messages;
@@ -212,9 +210,6 @@ int order(int argc, char** argv) {
         for (const auto& message : messages) std::cerr << message;
         return 1;
     }
-    std::vector<std::string> lines;
-    std::istringstream table_lines(table_text);
-    for (std::string line; std::getline(table_lines, line);) lines.push_back(line);
 
     const std::string name = collection_name(path);
     std::vector<double> scores(static_cast<size_t>(collection.level_count()), -1);
@@ -247,8 +242,12 @@ int order(int argc, char** argv) {
 
 int summary(int argc, char** argv) {
     if (argc != 3) return usage();
+    std::vector<std::string> lines;
+    if (!read_table_lines(argv[2], lines)) return 1;
     std::vector<MeasuredLevel> table;
-    if (!read_table(argv[2], table)) return 1;
+    for (const auto& line : lines) {
+        if (auto level = read_measures_line(line)) table.push_back(std::move(*level));
+    }
     // The boxes are counted on the files the table names, read from here.
     std::vector<int> boxes;
     std::string loaded_path;
