@@ -12,6 +12,10 @@
 //   bench-solver --strategy plain|packing|features [--time SECONDS] FILE...
 // runs one finding search alone instead of the portfolio --find runs.
 //
+//   --positions COUNT stops each search once it has stored that many positions. Two builds that
+// search alike then do the very same work, so their times and instruction counts compare
+// directly however loaded the machine is.
+//
 //   bench-solver --make classic|hard COUNT [--seed FIRST] > FILE
 // writes a generated set in the game's format, to measure on. The sets are made, never kept:
 //   bench-solver --make classic 60 > classic.txt
@@ -134,6 +138,8 @@ bool parse(int argc, char** argv, Options& options) {
             options.first_seed = static_cast<uint32_t>(std::atol(argv[++i]));
         } else if (argument == "--time" && has_value) {
             options.limits.seconds = std::atof(argv[++i]);
+        } else if (argument == "--positions" && has_value) {
+            options.limits.positions = std::atoll(argv[++i]);
         } else if (!argument.empty() && argument[0] != '-') {
             options.files.push_back(argument);
         } else {
@@ -144,7 +150,8 @@ bool parse(int argc, char** argv, Options& options) {
         options.make.empty() || options.make == "classic" || options.make == "hard";
     const bool known_strategy = options.strategy.empty() || options.strategy == "plain" ||
                                 options.strategy == "packing" || options.strategy == "features";
-    return known_strategy && options.limits.seconds > 0 && options.count >= 0 && known_set;
+    return known_strategy && options.limits.seconds > 0 && options.limits.positions > 0 &&
+           options.count >= 0 && known_set;
 }
 
 // A finding strategy run alone, its solution replayed as --find replays its own.
@@ -283,9 +290,11 @@ int make_set(const Options& options) {
 int main(int argc, char** argv) {
     Options options;
     if (!parse(argc, argv, options)) {
-        std::fprintf(stderr,
-                     "usage: bench-solver [--time SECONDS] [--find | --strategy NAME] [FILE...]\n"
-                     "       bench-solver --make classic|hard COUNT [--seed FIRST]\n");
+        std::fprintf(
+            stderr,
+            "usage: bench-solver [--time SECONDS] [--positions COUNT] [--find | --strategy "
+            "NAME] [FILE...]\n"
+            "       bench-solver --make classic|hard COUNT [--seed FIRST]\n");
         return 2;
     }
     if (!options.make.empty()) return make_set(options);

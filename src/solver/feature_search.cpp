@@ -28,10 +28,19 @@ int32_t FeatureSearch::estimate(const std::vector<int32_t>& boxes) {
     return lower_bound.estimate(board, boxes);
 }
 
+// The parent's own matching is found once, when its first new child needs an estimate.
+int32_t FeatureSearch::child_estimate(size_t index, int32_t to) {
+    if (!parent_estimated) estimate(boxes);
+    parent_estimated = true;
+    budget.add_work(PushLowerBound::moved_work(boxes.size()));
+    return lower_bound.estimate_moved(board, index, to);
+}
+
 bool FeatureSearch::over_limits() {
     const int64_t waiting_bytes = 2 * (waiting_count + 1) * static_cast<int64_t>(sizeof(Waiting));
-    return budget.spent(board.memory_bytes() + store.memory_bytes() + store.growth_bytes() +
-                        waiting_bytes);
+    return budget.spent(
+        board.memory_bytes() + store.memory_bytes() + store.growth_bytes() + waiting_bytes,
+        store.size());
 }
 
 int32_t FeatureSearch::cell_of(const Features& features) {
@@ -121,14 +130,17 @@ void FeatureSearch::expand(int32_t index, Features features, Features cell_featu
     walk.walk(board, occupied, parent.man);
     budget.add_work(board.square_count());
     children.clear();
+    parent_estimated = false;
     const CorralCheck::Verdict verdict = corral.judge(board, occupied, walk, boxes);
     // The corral search, the dearest test, runs only where the floor is cut apart at all.
     const bool dead = verdict == CorralCheck::Verdict::dead_end ||
                       (features.connectivity > 1 &&
                        corral_search.dead_end(board, boxes, occupied, walk, parent.man));
+    if (!dead) meter.open_position(occupied);
     for (size_t i = 0; i < boxes.size() && !dead; ++i) {
         const int32_t from = boxes[i];
         if (verdict == CorralCheck::Verdict::only && !corral.allows(from)) continue;
+        meter.lift(occupied, from);
         macros.find(board, occupied, walk, from, destinations);
         budget.add_work(static_cast<int64_t>(destinations.size()) * 8);
         for (const BoxMacros::Destination& destination : destinations) {
@@ -142,14 +154,14 @@ void FeatureSearch::expand(int32_t index, Features features, Features cell_featu
                 child.parent = index;
                 child.man = destination.man;
                 const Features features =
-                    meter.measure(child_boxes, occupied, destination.man, child.key_man);
+                    meter.measure_after(child_boxes, occupied, to, destination.man, child.key_man);
                 budget.add_work(board.square_count());
                 child.pushes = parent.pushes + 1;
                 child.pushed_from = from;
                 child.box_hash = parent.box_hash ^ store.box_key(from) ^ store.box_key(to);
                 child.hash = child.box_hash ^ store.man_key(child.key_man);
                 if (store.find(child.hash, child_boxes.data(), child.key_man) < 0) {
-                    child.estimate = estimate(child_boxes);
+                    child.estimate = child_estimate(i, to);
                     // A child whose boxes cannot all reach targets together is kept, closed, so
                     // that meeting it again costs nothing.
                     child.expanded = child.estimate >= SolverBoard::unreachable;

@@ -68,6 +68,8 @@ class FeatureSearch {
     };
 
     int32_t estimate(const std::vector<int32_t>& boxes);
+    // The estimate of the position being opened with its box `index` moved to `to`.
+    int32_t child_estimate(size_t index, int32_t to);
     void expand(int32_t index, Features features, Features cell_features, int32_t weight);
     void advise(const Features& parent, std::vector<uint8_t>& advised) const;
     int32_t cell_of(const Features& features);
@@ -96,4 +98,5 @@ class FeatureSearch {
     int32_t served_next = -1;  // a new cell gets the next rotation turn
     int64_t iterations = 0;
     int32_t goal = -1;
+    bool parent_estimated = false;  // the lower bound holds the matching of `boxes`
 };

@@ -15,6 +15,24 @@ Features FeatureMeter::measure(const std::vector<int32_t>& boxes,
     return features;
 }
 
+void FeatureMeter::open_position(const std::vector<uint8_t>& occupied) {
+    stretches.label(board, occupied);
+}
+
+void FeatureMeter::lift(const std::vector<uint8_t>& occupied, int32_t from) {
+    stretches.lift(board, occupied, from);
+}
+
+Features FeatureMeter::measure_after(const std::vector<int32_t>& boxes,
+                                     const std::vector<uint8_t>& occupied, int32_t to, int32_t man,
+                                     int32_t& man_area) {
+    Features features;
+    features.packing = static_cast<int16_t>(std::min<int32_t>(packing(boxes), INT16_MAX));
+    features.connectivity = static_cast<int16_t>(
+        std::min<int32_t>(stretches.drop(board, occupied, to, man, man_area), INT16_MAX));
+    return features;
+}
+
 int32_t FeatureMeter::packing(const std::vector<int32_t>& boxes) const {
     int32_t on_targets = 0;
     for (int32_t box : boxes) on_targets += board.is_target(box) ? 1 : 0;

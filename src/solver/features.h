@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "solver/board.h"
+#include "solver/floor_stretches.h"
 #include "solver/packing_order.h"
 
 // What the feature-space search knows of a position besides its boxes: how far the packing plan
@@ -33,6 +34,14 @@ class FeatureMeter {
     // area in stored positions.
     Features measure(const std::vector<int32_t>& boxes, const std::vector<uint8_t>& occupied,
                      int32_t man, int32_t& man_area);
+    // The children of one position, measured from what they change. `open_position` takes the
+    // position (`occupied` marking its boxes); `lift` then the box about to move, still marked;
+    // `measure_after` a macro of that box ending on `to`, `occupied` showing the box there and
+    // the man on `man`. The same features as `measure` gives the child.
+    void open_position(const std::vector<uint8_t>& occupied);
+    void lift(const std::vector<uint8_t>& occupied, int32_t from);
+    Features measure_after(const std::vector<int32_t>& boxes, const std::vector<uint8_t>& occupied,
+                           int32_t to, int32_t man, int32_t& man_area);
     // Boxes on targets, less those filled before some deeper target of the plan is.
     int32_t packing(const std::vector<int32_t>& boxes) const;
     // Stretches of free squares without boxes, joined side to side.
@@ -44,4 +53,5 @@ class FeatureMeter {
     const PackingOrder& plan;
     std::vector<int32_t> seen, stack;
     int32_t stamp = 0;
+    FloorStretches stretches;
 };

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <deque>
 
+#include "solver/area_after_push.h"
+
 bool FewBoxSearch::dead_end(const SolverBoard& board, const std::vector<int32_t>& start,
                             int32_t man, int32_t cap,
                             const std::function<bool(const ManWalk&)>& freed) {
@@ -19,7 +21,7 @@ bool FewBoxSearch::dead_end(const SolverBoard& board, const std::vector<int32_t>
         queue.pop_front();
         ++searched_;
         for (int32_t box : boxes) local[box] = 1;
-        walk.walk(board, local, stands);
+        const int32_t top_left = walk.walk(board, local, stands);
         bool home = true;
         for (int32_t box : boxes) home = home && board.is_target(box);
         alive = home || (freed && freed(walk));
@@ -34,7 +36,10 @@ bool FewBoxSearch::dead_end(const SolverBoard& board, const std::vector<int32_t>
                 local[to] = 1;
                 if (!freeze.frozen_off_target(board, local, to)) {
                     move_box(boxes, i, to, key);
-                    key.push_back(after.walk(board, local, from));
+                    const int32_t quick =
+                        area_after_push(board, local, walk, stands, top_left, from, to, direction);
+                    key.push_back(quick != SolverBoard::no_square ? quick
+                                                                  : after.walk(board, local, from));
                     if (seen.insert(key).second) {
                         key.pop_back();
                         queue.emplace_back(key, from);

@@ -9,23 +9,33 @@ int32_t ManWalk::walk(const SolverBoard& board, const std::vector<uint8_t>& occu
         seen.assign(count, 0);
         steps.assign(count, 0);
         arrived_by.assign(count, 0);
+        queue.assign(count + 1, 0);
         stamp = 0;
     }
-    ++stamp;
-    queue.assign(1, from);
-    seen[from] = stamp;
-    steps[from] = 0;
+    // The hottest loop of the searches: everything it touches is held in locals, so that the
+    // stores into the arrays cannot make the compiler read the arrays' places again.
+    const int32_t mark = ++stamp;
+    int32_t* const seen_at = seen.data();
+    int32_t* const steps_at = steps.data();
+    int32_t* const arrived_at = arrived_by.data();
+    int32_t* const waiting = queue.data();
+    const uint8_t* const boxed = occupied.data();
+    size_t tail = 0;
+    waiting[tail++] = from;
+    seen_at[from] = mark;
+    steps_at[from] = 0;
     int32_t top_left = from;
-    for (size_t head = 0; head < queue.size(); ++head) {
-        const int32_t square = queue[head];
+    for (size_t head = 0; head < tail; ++head) {
+        const int32_t square = waiting[head];
+        const int32_t next_steps = steps_at[square] + 1;
         for (int direction = 0; direction < 4; ++direction) {
             const int32_t next = board.neighbour(square, direction);
-            if (!board.is_free(next) || occupied[next] || seen[next] == stamp) continue;
-            seen[next] = stamp;
-            steps[next] = steps[square] + 1;
-            arrived_by[next] = static_cast<int8_t>(direction);
+            if (!board.is_free(next) || boxed[next] || seen_at[next] == mark) continue;
+            seen_at[next] = mark;
+            steps_at[next] = next_steps;
+            arrived_at[next] = direction;
             top_left = std::min(top_left, next);
-            queue.push_back(next);
+            waiting[tail++] = next;
         }
     }
     return top_left;

@@ -22,7 +22,6 @@ class ManWalk {
     int arrival(int32_t square) const { return arrived_by[square]; }
 
   private:
-    std::vector<int32_t> seen, steps, queue;
-    std::vector<int8_t> arrived_by;
+    std::vector<int32_t> seen, steps, queue, arrived_by;
     int32_t stamp = 0;
 };

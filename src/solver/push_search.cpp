@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "solver/area_after_push.h"
+
 namespace {
 // How much work (counted in steps of the estimate and of the man's walks) passes between two
 // looks at the clock: a few milliseconds, however many boxes each position holds.
@@ -36,6 +38,14 @@ int32_t PushSearch::estimate(const std::vector<int32_t>& boxes) {
     return lower_bound.estimate(board, boxes);
 }
 
+// The parent's own matching is found once, when its first new child needs an estimate.
+int32_t PushSearch::child_estimate(size_t index, int32_t to) {
+    if (!parent_estimated) estimate(boxes);
+    parent_estimated = true;
+    budget.add_work(PushLowerBound::moved_work(boxes.size()));
+    return lower_bound.estimate_moved(board, index, to);
+}
+
 int16_t PushSearch::disorder(const std::vector<int32_t>& boxes) const {
     return static_cast<int16_t>(std::min<int32_t>(packing->out_of_order(boxes), INT16_MAX));
 }
@@ -59,7 +69,8 @@ void PushSearch::enqueue(int32_t index) {
 bool PushSearch::over_limits() {
     const int64_t queue_bytes = static_cast<int64_t>(2 * (open.size() + 1) * sizeof(Queued));
     return budget.spent(board.memory_bytes() + store.memory_bytes() + store.growth_bytes() +
-                        queue_bytes + patterns.memory_bytes());
+                            queue_bytes + patterns.memory_bytes(),
+                        store.size());
 }
 
 SolveStatus PushSearch::run() {
@@ -110,6 +121,7 @@ void PushSearch::expand(int32_t index) {
     for (int32_t box : boxes) occupied[box] = 1;
     walk.walk(board, occupied, parent.man);
     budget.add_work(board.square_count());
+    parent_estimated = false;
     // Reordering pushes keeps their count but not the walking between them.
     const bool prune_corrals = optimise == Optimise::pushes || search_goal != SearchGoal::prove;
     const CorralCheck::Verdict verdict =
@@ -148,7 +160,7 @@ void PushSearch::expand(int32_t index) {
                 child.push_direction = static_cast<int8_t>(direction);
                 child.box_hash = parent.box_hash ^ store.box_key(from) ^ store.box_key(to);
                 child.hash = child.box_hash ^ store.man_key(child.key_man);
-                if (moves <= max_moves) offer(child, child_boxes);
+                if (moves <= max_moves) offer(child, child_boxes, i, to);
             }
             occupied[to] = 0;
             occupied[from] = 1;
@@ -170,72 +182,23 @@ bool PushSearch::learned_dead_end(const StoredPosition& position) {
 }
 
 // The top-left square of the man's area after pushing the box from `from` to `to`, with
-// `occupied` already showing the push. Mostly found from the parent's area without a walk: the
-// area gains `from` and loses `to`, and that is all when nothing new is joined through `from`
-// and `to` was not the only link between parts of the area (its open neighbours stay joined
-// round it).
+// `occupied` already showing the push: mostly found from the parent's area, else walked.
 int32_t PushSearch::child_area_top_left(const StoredPosition& parent, int32_t from, int32_t to,
                                         int direction) {
-    const int32_t parent_top_left = parent.key_man;
-    const auto open = [&](int32_t square) {
-        return board.is_free(square) && !occupied[square] &&
-               (walk.reached(square) || square == from);
-    };
-    const auto joins_nothing_new = [&](int32_t square) {
-        return !board.is_free(square) || occupied[square] || walk.reached(square);
-    };
-    const int side = direction < 2 ? 2 : 0;  // the two directions across the push
-    const bool quick = board.is_free(parent.man) && parent_top_left != to &&
-                       joins_nothing_new(board.neighbour(from, side)) &&
-                       joins_nothing_new(board.neighbour(from, side + 1)) &&
-                       (!walk.reached(to) || ring_stays_joined(to, open));
-    if (!quick) return area.walk(board, occupied, from);
-    return std::min(parent_top_left, from);
-}
-
-// Whether the open squares next to `centre` stay joined to each other without it: they must
-// all lie on one unbroken run of open squares of the eight around it.
-template <typename Open>
-bool PushSearch::ring_stays_joined(int32_t centre, const Open& open) const {
-    const auto step = [&](int32_t square, int direction) {
-        return square == SolverBoard::no_square ? square : board.neighbour(square, direction);
-    };
-    const int32_t up = step(centre, 2), down = step(centre, 3);
-    // Clockwise from the top; the even places are the four next to the centre.
-    const int32_t ring[8] = {up,   step(up, 1),   step(centre, 1), step(down, 1),
-                             down, step(down, 0), step(centre, 0), step(up, 0)};
-    bool is_open[8];
-    int first_closed = -1;
-    for (int i = 0; i < 8; ++i) {
-        is_open[i] = open(ring[i]);
-        if (!is_open[i] && first_closed < 0) first_closed = i;
-    }
-    if (first_closed < 0) return true;
-    // Walk once round from a closed place and count the runs that hold a neighbour.
-    int runs_with_neighbour = 0;
-    bool in_run = false, run_has_neighbour = false;
-    for (int k = 1; k <= 8; ++k) {
-        const int i = (first_closed + k) % 8;
-        if (is_open[i]) {
-            if (!in_run) run_has_neighbour = false;
-            in_run = true;
-            run_has_neighbour = run_has_neighbour || i % 2 == 0;
-        } else if (in_run) {
-            in_run = false;
-            runs_with_neighbour += run_has_neighbour ? 1 : 0;
-        }
-    }
-    return runs_with_neighbour <= 1;
+    const int32_t quick =
+        area_after_push(board, occupied, walk, parent.man, parent.key_man, from, to, direction);
+    return quick != SolverBoard::no_square ? quick : area.walk(board, occupied, from);
 }
 
 // A new position is estimated; one whose boxes cannot all reach targets is kept as a known
 // dead end, closed at once, so that meeting it again costs no estimate. A position met again is
 // taken over only by a cheaper way there, and only while it waits.
-void PushSearch::offer(StoredPosition child, const std::vector<int32_t>& child_boxes) {
+void PushSearch::offer(StoredPosition child, const std::vector<int32_t>& child_boxes, size_t moved,
+                       int32_t to) {
     const int32_t known = store.find(child.hash, child_boxes.data(), child.key_man);
     if (known < 0) {
         if (over_limits()) return;
-        child.estimate = estimate(child_boxes);
+        child.estimate = child_estimate(moved, to);
         if (packing) child.disorder = disorder(child_boxes);
         child.expanded = child.estimate >= SolverBoard::unreachable;
         const int32_t added = store.add(child, child_boxes.data());

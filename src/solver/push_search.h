@@ -65,14 +65,15 @@ class PushSearch {
     };
 
     int32_t estimate(const std::vector<int32_t>& boxes);
+    // The estimate of the position being opened with its box `index` moved to `to`.
+    int32_t child_estimate(size_t index, int32_t to);
     int16_t disorder(const std::vector<int32_t>& boxes) const;
     void expand(int32_t index);
     bool learned_dead_end(const StoredPosition& position);
     int32_t child_area_top_left(const StoredPosition& parent, int32_t from, int32_t to,
                                 int direction);
-    template <typename Open>
-    bool ring_stays_joined(int32_t centre, const Open& open) const;
-    void offer(StoredPosition child, const std::vector<int32_t>& boxes);
+    // `boxes` are the child's: the parent's with box `moved` pushed to `to`.
+    void offer(StoredPosition child, const std::vector<int32_t>& boxes, size_t moved, int32_t to);
     void enqueue(int32_t index);
     // True once a limit is reached; stopped_by() then names it.
     bool over_limits();
@@ -98,4 +99,5 @@ class PushSearch {
     bool found = false;  // a solution was met while finding
     int32_t bound_ = 0;
     bool moves_overflowed = false;
+    bool parent_estimated = false;  // the lower bound holds the matching of `boxes`
 };

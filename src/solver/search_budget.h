@@ -16,10 +16,11 @@ class SearchBudget {
         : limits(limits), started(std::chrono::steady_clock::now()) {}
 
     void add_work(int64_t amount) { work += amount; }
-    // True once `bytes_in_use` pass the memory limit or the time is up; stopped_by() then says
-    // which.
-    bool spent(int64_t bytes_in_use) {
+    // True once `bytes_in_use` pass the memory limit, `positions` stored reach their cap or the
+    // time is up; stopped_by() then says which.
+    bool spent(int64_t bytes_in_use, int64_t positions) {
         if (bytes_in_use > limits.memory_bytes) return stop("memory");
+        if (positions >= limits.positions) return stop("positions");
         if (work < clock_work) return false;
         work = 0;
         const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - started;

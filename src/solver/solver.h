@@ -12,6 +12,9 @@ struct SolveLimits {
     double seconds = 10.0;
     // A cap on the memory the stored positions take, in bytes.
     int64_t memory_bytes = int64_t{1024} * 1024 * 1024;
+    // A cap on the positions one search stores, so that a benchmark can run two builds through
+    // the very same positions whatever the machine's load.
+    int64_t positions = INT64_MAX;
 };
 
 enum class SolveStatus {
@@ -30,7 +33,8 @@ struct SolveResult {
     int32_t pushes = 0;
     // The optimum counted first (pushes or moves) is at least this; equal to it when solved.
     int32_t bound = 0;
-    // For unknown: which limit stopped the search ("time", "memory" or "move count"); for
+    // For unknown: which limit stopped the search ("time", "memory", "positions" or "move
+    // count"); for
     // invalid: why.
     std::string reason;
     int64_t positions = 0;  // positions stored

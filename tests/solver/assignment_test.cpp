@@ -1,0 +1,34 @@
+// The least matching with one row changed, found from the kept one, against a fresh solve.
+#include "solver/assignment.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+TEST(Assignment, OneRowChangedMatchesAFreshSolve) {
+    std::mt19937 random(5);
+    constexpr int32_t forbidden = 1000;
+    Assignment kept, fresh;
+    for (int round = 0; round < 300; ++round) {
+        const int n = 1 + static_cast<int>(random() % 9);
+        // Some entries forbidden, so that some matrices have no allowed matching at all.
+        const auto entry = [&] {
+            return random() % 6 == 0 ? forbidden : static_cast<int32_t>(random() % 30);
+        };
+        std::vector<int32_t> cost(static_cast<size_t>(n) * n);
+        for (int32_t& value : cost) value = entry();
+        const int64_t whole = kept.least_cost(cost, n, forbidden);
+        EXPECT_EQ(whole, fresh.least_cost(cost, n, forbidden));
+        // Every row in turn, each from the same kept matrix.
+        for (int row = 0; row < n; ++row) {
+            std::vector<int32_t> changed = cost, row_cost(n);
+            for (int column = 0; column < n; ++column) {
+                row_cost[column] = entry();
+                changed[static_cast<size_t>(row) * n + column] = row_cost[column];
+            }
+            EXPECT_EQ(kept.least_cost_with_row(row, row_cost.data()),
+                      fresh.least_cost(changed, n, forbidden))
+                << "round " << round << " row " << row;
+        }
+    }
+}
