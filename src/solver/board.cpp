@@ -15,7 +15,19 @@ Outcome<SolverBoard::LoadError> SolverBoard::load(const TLevel& level, int64_t m
                                 int64_t{sizeof(int32_t)};
     if (table_bytes > memory_bytes) return Outcome<LoadError>::failure(LoadError::memory, "memory");
     measure_push_distances();
+    find_floor_steps();
     return {};
+}
+
+void SolverBoard::find_floor_steps() {
+    const int32_t count = square_count();
+    floor_steps_.assign(static_cast<size_t>(count) * 4, count);
+    for (int32_t square = 0; square < count; ++square) {
+        for (int direction = 0; direction < 4; ++direction) {
+            const int32_t next = neighbour(square, direction);
+            if (is_free(next)) floor_steps_[static_cast<size_t>(square) * 4 + direction] = next;
+        }
+    }
 }
 
 // Pulls a lone box back from each target: the squares it gets to are those from which a box
@@ -49,8 +61,9 @@ void SolverBoard::measure_push_distances() {
     }
 }
 
-// Per square: the push distance to every target, four neighbours and three flags.
+// Per square: the push distance to every target, four neighbours, four floor steps and three
+// flags.
 int64_t SolverBoard::memory_bytes() const {
     return static_cast<int64_t>(free_.size()) *
-           (static_cast<int64_t>(targets_.size()) * 4 + 4 * 4 + 3);
+           (static_cast<int64_t>(targets_.size()) * 4 + 2 * 4 * 4 + 3);
 }

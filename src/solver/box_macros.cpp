@@ -26,8 +26,8 @@ void BoxMacros::label_sides(const SolverBoard& board, const std::vector<uint8_t>
         if (label[side] != 4) continue;
         label[side] = static_cast<int8_t>(side);
         --unlabelled;
-        if (flood_stamp == INT32_MAX) {
-            std::fill(flood_seen.begin(), flood_seen.end(), 0);
+        if (flood_stamp == INT32_MAX - 1) {
+            std::fill(flood_seen.begin(), flood_seen.end() - 1, 0);
             flood_stamp = 0;
         }
         ++flood_stamp;
@@ -36,9 +36,8 @@ void BoxMacros::label_sides(const SolverBoard& board, const std::vector<uint8_t>
         flood.assign(1, side_square[side]);
         for (size_t head = 0; head < flood.size() && unlabelled > 0; ++head) {
             for (int direction = 0; direction < 4; ++direction) {
-                const int32_t next = board.neighbour(flood[head], direction);
-                if (!board.is_free(next) || occupied[next] || flood_seen[next] == flood_stamp)
-                    continue;
+                const int32_t next = board.floor_step(flood[head], direction);
+                if (flood_seen[next] >= flood_stamp || occupied[next]) continue;
                 flood_seen[next] = flood_stamp;
                 flood.push_back(next);
                 for (int other = side + 1; other < 4; ++other) {
@@ -79,7 +78,9 @@ int32_t BoxMacros::search(const SolverBoard& board, std::vector<uint8_t>& occupi
         came_from.assign(states, -1);
         side_label.assign(states, blocked);
         sides_stamp.assign(board.square_count(), 0);
-        flood_seen.assign(board.square_count(), 0);
+        // One entry past the board stands for every wall, always seen (SolverBoard::floor_step).
+        flood_seen.assign(board.square_count() + 1, 0);
+        flood_seen.back() = INT32_MAX;
         stamp = 0;
     }
     ++stamp;

@@ -20,18 +20,18 @@ void offer(int32_t square, int32_t& low, int32_t& next) {
 
 void FloorStretches::label(const SolverBoard& board, const std::vector<uint8_t>& occupied) {
     const int32_t squares = board.square_count();
-    if (id.size() != static_cast<size_t>(squares) || first_id > INT32_MAX - squares - 1) {
-        id.assign(squares, -1);
+    // One entry past the board stands for every wall, always labelled (SolverBoard::floor_step).
+    if (id.size() != static_cast<size_t>(squares) + 1 || first_id > INT32_MAX - squares - 2) {
+        id.assign(squares + 1, -1);
+        id[squares] = INT32_MAX;
         first_id = 0;
     }
     lowest.clear();
     second.clear();
-    const auto open = [&](int32_t square) {
-        return board.is_free(square) && !occupied[square] && id[square] < first_id;
-    };
+    const auto open = [&](int32_t square) { return id[square] < first_id && !occupied[square]; };
     // Squares in order, so that each stretch is first met at its lowest square.
     for (int32_t start = 0; start < squares; ++start) {
-        if (!open(start)) continue;
+        if (!board.is_free(start) || !open(start)) continue;
         const int32_t own = first_id + static_cast<int32_t>(lowest.size());
         int32_t next = INT32_MAX;
         id[start] = own;
@@ -40,7 +40,7 @@ void FloorStretches::label(const SolverBoard& board, const std::vector<uint8_t>&
             const int32_t at = stack.back();
             stack.pop_back();
             for (int direction = 0; direction < 4; ++direction) {
-                const int32_t square = board.neighbour(at, direction);
+                const int32_t square = board.floor_step(at, direction);
                 if (!open(square)) continue;
                 id[square] = own;
                 next = std::min(next, square);
@@ -81,9 +81,9 @@ int32_t FloorStretches::drop(const SolverBoard& board, const std::vector<uint8_t
         man_area = lifted_lowest != to ? lifted_lowest : lifted_second;
         return lifted_count;
     }
-    if (seen.size() != id.size()) seen.assign(id.size(), 0);
-    if (stamp >= INT32_MAX - 4) {
-        std::fill(seen.begin(), seen.end(), 0);
+    if (seen.size() != id.size() || stamp >= INT32_MAX - 5) {
+        seen.assign(id.size(), 0);
+        seen.back() = INT32_MAX;  // the walls' entry
         stamp = 0;
     }
     int32_t sides[4];
@@ -118,7 +118,10 @@ bool FloorStretches::flood(const SolverBoard& board, const std::vector<uint8_t>&
                            int32_t start, const int32_t* targets, int target_count,
                            int32_t& top_left) {
     const auto is_target = [&](int32_t square) {
-        return std::find(targets, targets + target_count, square) != targets + target_count;
+        for (int t = 0; t < target_count; ++t) {
+            if (targets[t] == square) return true;
+        }
+        return false;
     };
     int unmet = target_count - (is_target(start) ? 1 : 0);
     top_left = start;
@@ -128,8 +131,8 @@ bool FloorStretches::flood(const SolverBoard& board, const std::vector<uint8_t>&
     for (size_t head = 0; head < queue.size(); ++head) {
         const int32_t at = queue[head];
         for (int direction = 0; direction < 4; ++direction) {
-            const int32_t square = board.neighbour(at, direction);
-            if (!board.is_free(square) || occupied[square] || seen[square] >= stamp) continue;
+            const int32_t square = board.floor_step(at, direction);
+            if (seen[square] >= stamp || occupied[square]) continue;
             seen[square] = stamp;
             if (is_target(square) && --unmet == 0) return true;
             top_left = std::min(top_left, square);

@@ -5,8 +5,10 @@
 int32_t ManWalk::walk(const SolverBoard& board, const std::vector<uint8_t>& occupied,
                       int32_t from) {
     const size_t count = static_cast<size_t>(board.square_count());
-    if (seen.size() != count || stamp == INT32_MAX) {
-        seen.assign(count, 0);
+    // One entry past the board stands for every wall and the world outside, always seen.
+    if (seen.size() != count + 1 || stamp == INT32_MAX - 1) {
+        seen.assign(count + 1, 0);
+        seen[count] = INT32_MAX;
         steps.assign(count, 0);
         arrived_by.assign(count, 0);
         queue.assign(count + 1, 0);
@@ -29,8 +31,8 @@ int32_t ManWalk::walk(const SolverBoard& board, const std::vector<uint8_t>& occu
         const int32_t square = waiting[head];
         const int32_t next_steps = steps_at[square] + 1;
         for (int direction = 0; direction < 4; ++direction) {
-            const int32_t next = board.neighbour(square, direction);
-            if (!board.is_free(next) || boxed[next] || seen_at[next] == mark) continue;
+            const int32_t next = board.floor_step(square, direction);
+            if (seen_at[next] >= mark || boxed[next]) continue;
             seen_at[next] = mark;
             steps_at[next] = next_steps;
             arrived_at[next] = direction;
