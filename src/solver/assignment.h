@@ -20,15 +20,16 @@ class Assignment {
   private:
     // Places row `row` (1-based) into the solution held in the work arrays, moving the
     // potentials so that the matching stays least.
-    template <typename Entry>
-    void place_row(int row, const Entry& entry);
-    template <typename Entry>
-    int64_t total(const Entry& entry) const;
+    template <typename RowCosts>
+    void place_row(int row, const RowCosts& row_costs);
+    template <typename RowCosts>
+    int64_t total(const RowCosts& row_costs) const;
 
     int n = 0;
     int32_t forbidden = 0;
     int64_t big = 0;
-    std::vector<int32_t> kept_cost;
+    // Costs with every forbidden entry already turned into `big`.
+    std::vector<int64_t> kept_cost, changed_row;
     std::vector<int64_t> kept_row_potential, kept_column_potential;
     std::vector<int> kept_column_owner;
     std::vector<int64_t> row_potential, column_potential, slack;
