@@ -127,7 +127,7 @@ void FeatureSearch::expand(int32_t index, Features features, Features cell_featu
     const StoredPosition parent = store.at(index);
     boxes.assign(store.boxes_of(index), store.boxes_of(index) + board.start_boxes().size());
     for (int32_t box : boxes) occupied[box] = 1;
-    walk.walk(board, occupied, parent.man);
+    walk.reach(board, occupied, parent.man);
     budget.add_work(board.square_count());
     children.clear();
     parent_estimated = false;

@@ -21,7 +21,7 @@ bool FewBoxSearch::dead_end(const SolverBoard& board, const std::vector<int32_t>
         queue.pop_front();
         ++searched_;
         for (int32_t box : boxes) local[box] = 1;
-        const int32_t top_left = walk.walk(board, local, stands);
+        const int32_t top_left = walk.reach(board, local, stands);
         bool home = true;
         for (int32_t box : boxes) home = home && board.is_target(box);
         alive = home || (freed && freed(walk));
@@ -38,8 +38,8 @@ bool FewBoxSearch::dead_end(const SolverBoard& board, const std::vector<int32_t>
                     move_box(boxes, i, to, key);
                     const int32_t quick =
                         area_after_push(board, local, walk, stands, top_left, from, to, direction);
-                    key.push_back(quick != SolverBoard::no_square ? quick
-                                                                  : after.walk(board, local, from));
+                    key.push_back(
+                        quick != SolverBoard::no_square ? quick : after.reach(board, local, from));
                     if (seen.insert(key).second) {
                         key.pop_back();
                         queue.emplace_back(key, from);

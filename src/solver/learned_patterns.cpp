@@ -73,7 +73,7 @@ bool LearnedPatterns::learn(const SolverBoard& board, const std::vector<int32_t>
         if (home) continue;
         for (int32_t box : group) local[box] = 1;
         key = group;
-        key.push_back(after.walk(board, local, man));
+        key.push_back(after.reach(board, local, man));
         for (int32_t box : group) local[box] = 0;
         if (tried.count(key)) continue;
         if (search.dead_end(board, group, man, cap)) {
@@ -90,7 +90,7 @@ void LearnedPatterns::keep(const SolverBoard& board, const std::vector<int32_t>&
                            int32_t man) {
     Pattern pattern{group, std::vector<uint8_t>(static_cast<size_t>(board.square_count()), 0)};
     for (int32_t box : group) local[box] = 1;
-    walk.walk(board, local, man);
+    walk.reach(board, local, man);
     for (int32_t box : group) local[box] = 0;
     for (int32_t square = 0; square < board.square_count(); ++square) {
         pattern.area[square] = walk.reached(square);

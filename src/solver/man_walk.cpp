@@ -4,6 +4,17 @@
 
 int32_t ManWalk::walk(const SolverBoard& board, const std::vector<uint8_t>& occupied,
                       int32_t from) {
+    return flood<true>(board, occupied, from);
+}
+
+int32_t ManWalk::reach(const SolverBoard& board, const std::vector<uint8_t>& occupied,
+                       int32_t from) {
+    return flood<false>(board, occupied, from);
+}
+
+template <bool measure>
+int32_t ManWalk::flood(const SolverBoard& board, const std::vector<uint8_t>& occupied,
+                       int32_t from) {
     const size_t count = static_cast<size_t>(board.square_count());
     // One entry past the board stands for every wall and the world outside, always seen.
     if (seen.size() != count + 1 || stamp == INT32_MAX - 1) {
@@ -29,13 +40,15 @@ int32_t ManWalk::walk(const SolverBoard& board, const std::vector<uint8_t>& occu
     int32_t top_left = from;
     for (size_t head = 0; head < tail; ++head) {
         const int32_t square = waiting[head];
-        const int32_t next_steps = steps_at[square] + 1;
+        const int32_t next_steps = measure ? steps_at[square] + 1 : 0;
         for (int direction = 0; direction < 4; ++direction) {
             const int32_t next = board.floor_step(square, direction);
             if (seen_at[next] >= mark || boxed[next]) continue;
             seen_at[next] = mark;
-            steps_at[next] = next_steps;
-            arrived_at[next] = direction;
+            if (measure) {
+                steps_at[next] = next_steps;
+                arrived_at[next] = direction;
+            }
             top_left = std::min(top_left, next);
             waiting[tail++] = next;
         }

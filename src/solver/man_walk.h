@@ -14,6 +14,9 @@ class ManWalk {
     // marked in `occupied`. Returns the top-left-most square reached, which stands for the
     // whole area in the search's positions.
     int32_t walk(const SolverBoard& board, const std::vector<uint8_t>& occupied, int32_t from);
+    // The same walk without counting steps or arrivals, for callers that ask only `reached`
+    // and the top-left square: the small searches make most walks.
+    int32_t reach(const SolverBoard& board, const std::vector<uint8_t>& occupied, int32_t from);
 
     bool reached(int32_t square) const { return square >= 0 && seen[square] == stamp; }
     // Steps from the start of the last walk; only for reached squares.
@@ -22,6 +25,9 @@ class ManWalk {
     int arrival(int32_t square) const { return arrived_by[square]; }
 
   private:
+    template <bool measure>
+    int32_t flood(const SolverBoard& board, const std::vector<uint8_t>& occupied, int32_t from);
+
     std::vector<int32_t> seen, steps, queue, arrived_by;
     int32_t stamp = 0;
 };

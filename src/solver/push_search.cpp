@@ -187,7 +187,7 @@ int32_t PushSearch::child_area_top_left(const StoredPosition& parent, int32_t fr
                                         int direction) {
     const int32_t quick =
         area_after_push(board, occupied, walk, parent.man, parent.key_man, from, to, direction);
-    return quick != SolverBoard::no_square ? quick : area.walk(board, occupied, from);
+    return quick != SolverBoard::no_square ? quick : area.reach(board, occupied, from);
 }
 
 // A new position is estimated; one whose boxes cannot all reach targets is kept as a known
