@@ -12,6 +12,9 @@ struct SolveLimits {
     double seconds = 10.0;
     // A cap on the memory the stored positions take, in bytes.
     int64_t memory_bytes = int64_t{1024} * 1024 * 1024;
+    // Threads the searches of one level may run on side by side; only finding uses more than
+    // one (see find_level_solution).
+    int threads = 1;
 };
 
 enum class SolveStatus {
@@ -43,5 +46,7 @@ SolveResult solve_level(const TLevel& level, Optimise optimise, const SolveLimit
 // Tries to prove the optimum under a small share of the time, as solve_level does; a level
 // that holds out is then searched for any solution: first by a short plain best-first search,
 // which finishes the easier levels with few pushes, then by the feature-space search for the
-// time left. A solution with as many pushes as the proven bound is reported solved.
+// time left. A solution with as many pushes as the proven bound is reported solved. With
+// limits.threads above one the proof and the finding searches run side by side from the start
+// instead, together within the same limits (side_by_side.h).
 SolveResult find_level_solution(const TLevel& level, Optimise optimise, const SolveLimits& limits);
