@@ -123,23 +123,23 @@ class SideBySide {
         });
     }
 
-    // The proof's verdict where it reached one; else the finding searches' best solution, or
-    // the last one's reason for stopping, with the bound the proof reached.
+    // The proof's verdict where it reached one, with the positions it met, as one by one; else
+    // the finding searches' best solution, or the last one's reason for stopping, with the bound
+    // the proof reached and the positions of all.
     SolveResult outcome() const {
         const SolveResult& proven = lanes.front()->result;
+        if (decided(proven)) return proven;
+        const SolveResult* chosen = &lanes.back()->result;
         int64_t positions = 0;
-        for (const auto& lane : lanes) positions += lane->result.positions;
-        SolveResult result = proven;
-        if (!decided(proven)) {
-            const SolveResult* chosen = &lanes.back()->result;
-            for (auto lane = lanes.begin() + 1; lane != lanes.end(); ++lane) {
-                const SolveResult& found = (*lane)->result;
-                if (decided(found) && (!decided(*chosen) || found.pushes < chosen->pushes))
-                    chosen = &found;
-            }
-            result = *chosen;
-            take_proven_bound(result, proven, optimise);
+        for (const auto& lane : lanes) {
+            const SolveResult& found = lane->result;
+            positions += found.positions;
+            if (lane != lanes.front() && decided(found) &&
+                (!decided(*chosen) || found.pushes < chosen->pushes))
+                chosen = &found;
         }
+        SolveResult result = *chosen;
+        take_proven_bound(result, proven, optimise);
         result.positions = positions;
         return result;
     }

@@ -36,6 +36,7 @@ TEST(FindSideBySide, GivesTheVerdictsOfOneByOneOnTheFirstCollections) {
             EXPECT_EQ(together.status, alone.status);
             EXPECT_EQ(together.pushes, alone.pushes);
             EXPECT_EQ(together.bound, alone.bound);
+            EXPECT_EQ(together.positions, alone.positions);
             ++levels;
         }
     }
