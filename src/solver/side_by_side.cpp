@@ -54,8 +54,10 @@ class SideBySide {
             Lane& proof = *lanes.front();
             lane_done.wait(lock, [&] { return proof.done || finders_done(); });
             if (!proof.done && solution_found()) {
+                // Held to a length the clock can count, whatever time limit was asked for.
+                const double share_seconds = std::min(limits.seconds * proving_share, 1e7);
                 const auto share = std::chrono::duration_cast<Clock::duration>(
-                    std::chrono::duration<double>(limits.seconds * proving_share));
+                    std::chrono::duration<double>(share_seconds));
                 lane_done.wait_until(lock, started + share, [&] { return proof.done; });
                 proof.halt = true;
             }
