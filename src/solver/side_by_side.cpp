@@ -77,16 +77,14 @@ class SideBySide {
         return std::max(0.0, limits.seconds - spent.count());
     }
 
-    // A stage before the last of its lane (the plain finding search) ends when it would have
-    // ended one by one, after the proof's share and its own; the last has what is left.
+    // A stage before the last of its lane has its share of the time; the last has what is left.
     void run_lane(Lane& lane) {
         SolveResult result;
         int64_t positions = 0;
         for (size_t s = 0; s < lane.stages.size() && !lane.halt; ++s) {
             SolveLimits stage_limits = limits;
             const bool last = s + 1 == lane.stages.size();
-            stage_limits.seconds =
-                last ? seconds_left() : limits.seconds * (proving_share + plain_finding_share);
+            stage_limits.seconds = last ? seconds_left() : limits.seconds * plain_finding_share;
             const SearchTies ties{&memory, &lane.halt};
             const Stage stage = lane.stages[s];
             result = stage == Stage::features

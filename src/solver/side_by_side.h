@@ -6,10 +6,8 @@
 
 // find_level_solution on limits.threads threads (two or more): the proof on one thread and the
 // finding searches on the others, from the start, instead of one after the other. With two
-// threads the plain finding search runs first on the second thread, until it would have stopped
-// one by one (after the proof's share and its own), then the feature-space search for the
-// rest; with three or more each has a thread of its own. No search so stops before it would
-// have one by one, even where the threads share a busy processor.
+// threads the plain finding search runs first on the second thread for its share of the time,
+// then the feature-space search for the rest; with three or more each has a thread of its own.
 // Together they stay within limits.memory_bytes and limits.seconds.
 // A proof or an unsolvable verdict halts every other search at once. A solution found halts the
 // other finding searches, while the proof goes on until it has had its share of the time, as it
