@@ -1,5 +1,8 @@
 #include "solver/side_by_side.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -20,6 +23,7 @@ enum class Stage { prove, plain, features };
 struct Lane {
     std::vector<Stage> stages;
     std::atomic<bool> halt{false};
+    std::atomic<pid_t> thread_id{0};  // the system's name for its thread, once it runs
     SolveResult result;
     bool done = false;
 };
@@ -52,15 +56,14 @@ class SideBySide {
         {
             std::unique_lock<std::mutex> lock(guard);
             Lane& proof = *lanes.front();
+            // Held to a length the clock can count, whatever time limit was asked for.
+            const double share_seconds = std::min(limits.seconds * proving_share, 1e7);
+            const auto share = std::chrono::duration_cast<Clock::duration>(
+                std::chrono::duration<double>(share_seconds));
+            lane_done.wait_until(lock, started + share, [&] { return proof.done; });
+            if (!proof.done) give_way(proof);
             lane_done.wait(lock, [&] { return proof.done || finders_done(); });
-            if (!proof.done && solution_found()) {
-                // Held to a length the clock can count, whatever time limit was asked for.
-                const double share_seconds = std::min(limits.seconds * proving_share, 1e7);
-                const auto share = std::chrono::duration_cast<Clock::duration>(
-                    std::chrono::duration<double>(share_seconds));
-                lane_done.wait_until(lock, started + share, [&] { return proof.done; });
-                proof.halt = true;
-            }
+            if (!proof.done && solution_found()) proof.halt = true;
         }
         for (std::thread& thread : threads) thread.join();
         return outcome();
@@ -79,6 +82,7 @@ class SideBySide {
 
     // A stage before the last of its lane has its share of the time; the last has what is left.
     void run_lane(Lane& lane) {
+        lane.thread_id = gettid();
         SolveResult result;
         int64_t positions = 0;
         for (size_t s = 0; s < lane.stages.size() && !lane.halt; ++s) {
@@ -113,6 +117,14 @@ class SideBySide {
             }
         }
         lane_done.notify_all();
+    }
+
+    // A proof that has had its share of the time runs on where a processor is free, but where
+    // the processors are busy it no longer takes time from the finding searches. A thread that
+    // cannot be lowered simply goes on as it was.
+    static void give_way(const Lane& lane) {
+        const pid_t thread = lane.thread_id;
+        if (thread > 0) setpriority(PRIO_PROCESS, static_cast<id_t>(thread), 19);
     }
 
     bool finders_done() const {
