@@ -9,6 +9,10 @@
 // solves every level of the collection files and reports how many were proven and solved, the
 // median and worst time, and positions per second: progress on real levels as a number.
 //
+//   bench-solver --find --threads N [--time SECONDS] FILE...
+// lets the searches of each level run side by side on N threads (levels still one at a time),
+// as the checker does for a single level.
+//
 //   bench-solver --strategy plain|packing|features [--time SECONDS] FILE...
 // runs one finding search alone instead of the portfolio --find runs.
 //
@@ -140,6 +144,8 @@ bool parse(int argc, char** argv, Options& options) {
             options.limits.seconds = std::atof(argv[++i]);
         } else if (argument == "--positions" && has_value) {
             options.limits.positions = std::atoll(argv[++i]);
+        } else if (argument == "--threads" && has_value) {
+            options.limits.threads = std::atoi(argv[++i]);
         } else if (!argument.empty() && argument[0] != '-') {
             options.files.push_back(argument);
         } else {
@@ -151,7 +157,7 @@ bool parse(int argc, char** argv, Options& options) {
     const bool known_strategy = options.strategy.empty() || options.strategy == "plain" ||
                                 options.strategy == "packing" || options.strategy == "features";
     return known_strategy && options.limits.seconds > 0 && options.limits.positions > 0 &&
-           options.count >= 0 && known_set;
+           options.limits.threads > 0 && options.count >= 0 && known_set;
 }
 
 // A finding strategy run alone, its solution replayed as --find replays its own.
@@ -292,8 +298,8 @@ int main(int argc, char** argv) {
     if (!parse(argc, argv, options)) {
         std::fprintf(
             stderr,
-            "usage: bench-solver [--time SECONDS] [--positions COUNT] [--find | --strategy "
-            "NAME] [FILE...]\n"
+            "usage: bench-solver [--time SECONDS] [--positions COUNT] [--find [--threads N]"
+            " | --strategy NAME] [FILE...]\n"
             "       bench-solver --make classic|hard COUNT [--seed FIRST]\n");
         return 2;
     }

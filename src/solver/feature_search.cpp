@@ -15,9 +15,9 @@ bool FeatureSearch::Later::operator()(const Waiting& a, const Waiting& b) const 
     return a.position < b.position;
 }
 
-FeatureSearch::FeatureSearch(const SolverBoard& board, const SolveLimits& limits)
+FeatureSearch::FeatureSearch(const SolverBoard& board, const SolveLimits& limits, SearchTies ties)
     : board(board),
-      budget(limits),
+      budget(limits, board.memory_bytes(), ties),
       store(static_cast<int>(board.start_boxes().size()), board.square_count()),
       plan(board),
       meter(board, plan),
@@ -38,9 +38,7 @@ int32_t FeatureSearch::child_estimate(size_t index, int32_t to) {
 
 bool FeatureSearch::over_limits() {
     const int64_t waiting_bytes = 2 * (waiting_count + 1) * static_cast<int64_t>(sizeof(Waiting));
-    return budget.spent(
-        board.memory_bytes() + store.memory_bytes() + store.growth_bytes() + waiting_bytes,
-        store.size());
+    return budget.spent(store.memory_bytes() + store.growth_bytes() + waiting_bytes, store.size());
 }
 
 int32_t FeatureSearch::cell_of(const Features& features) {

@@ -35,7 +35,7 @@ class FeatureSearch {
     // Positions a corral's own search may look at before the corral counts as alive.
     static constexpr int32_t corral_search_cap = 500;
 
-    FeatureSearch(const SolverBoard& board, const SolveLimits& limits);
+    FeatureSearch(const SolverBoard& board, const SolveLimits& limits, SearchTies ties = {});
 
     // Searches until a solution is met, the positions run out, or a limit is hit.
     SolveStatus run();

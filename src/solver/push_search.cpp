@@ -23,11 +23,11 @@ bool PushSearch::Later::operator()(const Queued& a, const Queued& b) const {
 }
 
 PushSearch::PushSearch(const SolverBoard& board, Optimise optimise, const SolveLimits& limits,
-                       SearchGoal goal)
+                       SearchGoal goal, SearchTies ties)
     : board(board),
       optimise(optimise),
       search_goal(goal),
-      budget(limits),
+      budget(limits, board.memory_bytes(), ties),
       store(static_cast<int>(board.start_boxes().size()), board.square_count()),
       occupied(board.square_count(), 0) {
     if (goal == SearchGoal::find_packing) packing.emplace(board);
@@ -68,9 +68,9 @@ void PushSearch::enqueue(int32_t index) {
 // Time is looked at once enough work has passed.
 bool PushSearch::over_limits() {
     const int64_t queue_bytes = static_cast<int64_t>(2 * (open.size() + 1) * sizeof(Queued));
-    return budget.spent(board.memory_bytes() + store.memory_bytes() + store.growth_bytes() +
-                            queue_bytes + patterns.memory_bytes(),
-                        store.size());
+    return budget.spent(
+        store.memory_bytes() + store.growth_bytes() + queue_bytes + patterns.memory_bytes(),
+        store.size());
 }
 
 SolveStatus PushSearch::run() {

@@ -44,7 +44,7 @@ enum class SearchGoal { prove, find, find_packing };
 class PushSearch {
   public:
     PushSearch(const SolverBoard& board, Optimise optimise, const SolveLimits& limits,
-               SearchGoal goal = SearchGoal::prove);
+               SearchGoal goal = SearchGoal::prove, SearchTies ties = {});
 
     // Searches until the cheapest solution is found, the positions run out, or a limit is hit.
     SolveStatus run();

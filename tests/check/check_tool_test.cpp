@@ -114,8 +114,10 @@ TEST(CheckTool, ReportsEachLevelWithItsVerdict) {
     const CheckerRun plain = run_checker(good);
     EXPECT_NE(plain.output.find("level 2 'Two: optimal 2 pushes, 3 moves: "), std::string::npos)
         << plain.output;
-    // Finding proves first: what is proven in time stays optimal.
+    // Finding proves first: what is proven in time stays optimal, also with the proof and the
+    // finding searches side by side, as on every processor with one job.
     EXPECT_EQ(run_checker("--find " + good).output, plain.output);
+    EXPECT_EQ(run_checker("--find --jobs 1 " + good).output, plain.output);
 }
 
 TEST(CheckTool, ConvertWritesAFileTheGameAccepts) {

@@ -7,6 +7,7 @@
 
 #include "level/rules.h"
 #include "reference_search.h"
+#include "solver_boards.h"
 #include "support/board_text.h"
 #include "testlevels/pulled_level.h"
 
@@ -164,19 +165,7 @@ TEST(SolverVerdicts, LimitsGiveUnknownWithAProvenBound) {
 // A big open room with many boxes: the search must stop at its memory limit, and a board whose
 // tables alone would pass the limit is not even loaded.
 TEST(SolverVerdicts, BigLevelsStayWithinTheMemoryLimit) {
-    TLevel level;
-    ASSERT_EQ(level.create(50, 50), 0);
-    for (int32_t r = 0; r < 50; ++r) {
-        for (int32_t c = 0; c < 50; ++c) {
-            const bool edge = r == 0 || c == 0 || r == 49 || c == 49;
-            level.set_cell(c, r, edge ? Cell::wall : Cell::floor);
-        }
-    }
-    for (int32_t i = 0; i < 40; ++i) {
-        level.set_cell(3 + 4 * (i % 11), 3 + 4 * (i / 11), Cell::box);
-        level.set_cell(3 + 2 * (i % 20), 30 + 2 * (i / 20), Cell::target);
-    }
-    level.set_start(1, 1);
+    const TLevel level = crowded_room();
     SolveLimits limits;
     limits.memory_bytes = 1 << 20;
     limits.seconds = 600;  // the memory limit must stop it, even in a slow sanitizer build

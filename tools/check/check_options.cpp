@@ -19,6 +19,11 @@ int processor_count() {
     return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
 }
 
+int search_threads_per_level(int processors, int jobs, int levels) {
+    const int busy = std::max(1, std::min(jobs, levels));
+    return std::max(1, processors / busy);
+}
+
 bool parse_check_options(const std::vector<std::string>& arguments, CheckOptions& options,
                          std::string& error) {
     options = CheckOptions();
@@ -106,12 +111,17 @@ std::string check_usage() {
            "  --memory MB     memory limit per level for stored positions (default 1024)\n"
            "  --jobs N        prove N levels of a file at once, on N threads (default: one\n"
            "                  per processor); each keeps its own time and memory limits,\n"
-           "                  and the lines come out in the same order as with one\n"
+           "                  and the lines come out in the same order as with one. With\n"
+           "                  --find each level searches on the processors / N threads\n"
+           "                  left over (all of them for a single level), at least one\n"
            "  --moves         fewest moves first, then fewest pushes\n"
            "                  (default: fewest pushes first, then few moves)\n"
            "  --find          when the optimum is not proven within a fifth of the time, look\n"
            "                  for any solution in the rest: 'solved' with its counts and the\n"
-           "                  proven least count, as against 'optimal'\n"
+           "                  proven least count, as against 'optimal'. On two threads or\n"
+           "                  more the proof and the search for a solution run side by side\n"
+           "                  from the start, within the level's one time and memory limit;\n"
+           "                  the proof keeps at least its fifth of the time\n"
            "  --tsv           one tab-separated line per level: file, level, title, result,\n"
            "                  moves, pushes, bound, positions, seconds, solution (for a faulty\n"
            "                  level: the reason), box changes, pushing sessions, box lines,\n"

@@ -8,6 +8,11 @@
 // One thread for each processor: how many levels are proven side by side unless told.
 int processor_count();
 
+// How many threads the searches of each level get when `jobs` threads prove `levels` levels on
+// `processors` processors: the processors left over, shared out, so that a single level has
+// them all and a full pool keeps one thread a level.
+int search_threads_per_level(int processors, int jobs, int levels);
+
 // What the level checker was asked to do.
 struct CheckOptions {
     bool help = false;

@@ -212,11 +212,14 @@ bool check_level_files(const std::vector<std::string>& paths, const CheckOptions
         for (; announced <= last && announced < files.size(); ++announced)
             all_proven = announce_file(files[announced], options, out, err) && all_proven;
     };
+    CheckOptions level_options = options;
+    level_options.limits.threads =
+        search_threads_per_level(processor_count(), options.jobs, static_cast<int>(tasks.size()));
     std::vector<uint8_t> proven(tasks.size(), 0);
     const auto prove = [&](int32_t task) {
         bool level_proven = false;
         const auto [f, index] = tasks[static_cast<size_t>(task)];
-        std::string line = prove_level(files[f], index, options, level_proven);
+        std::string line = prove_level(files[f], index, level_options, level_proven);
         proven[static_cast<size_t>(task)] = level_proven ? 1 : 0;
         return line;
     };

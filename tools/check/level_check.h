@@ -7,7 +7,8 @@
 #include "check_options.h"
 
 // Imports each level file as the game's own importer does (its faults in the importer's words on
-// `err`) and proves every level in it on options.jobs threads, writing one line per level to
+// `err`) and proves every level in it on options.jobs threads (a level searched with --find
+// also on the processors the pool leaves over), writing one line per level to
 // `out`, file after file and level after level; a level whose layout is broken is called faulty
 // and not searched. True only when every file imported without fault, nothing is faulty and
 // every level was proven solvable.
