@@ -1,0 +1,145 @@
+#include "climb.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "greedy.h"
+#include "level/floor_measures.h"
+#include "wall_in.h"
+
+namespace {
+
+// Draws of a change before a step is given up: a few kinds of change can be impossible (no
+// target left to take away), but never all of them.
+constexpr int mutation_draws = 20;
+// Rounds of walling in at the end: the walled board's own optimal solution may leave other
+// squares idle than the one it was walled in by.
+constexpr int wall_in_rounds = 3;
+// Draws of an edge square to wall in while a carved room is cut down: most keep the floor
+// whole, so this many suffice for the rooms we carve.
+constexpr int shrink_draws = 400;
+
+// Proves the start and walls it in; the judge's tests on what comes out.
+std::optional<ClimbedLevel> proven(const Puzzle& start, const ClimbOptions& options) {
+    const SolveResult solved =
+        solve_level(game_level(start), Optimise::pushes, options.proof_limits);
+    if (solved.status != SolveStatus::solved) return std::nullopt;
+    const auto walled = walled_in(start, solved.path);
+    if (!walled) return std::nullopt;
+    FloorMeasures floor;
+    const TLevel level = game_level(walled->puzzle);
+    if (!measure_floor(level, solved.path, floor)) return std::nullopt;
+    // A box never pushed went with its square, so fewer boxes may be left than targets placed.
+    if (floor.boxes < options.boxes.fewest || floor.boxes > options.boxes.most) return std::nullopt;
+    const double per_box = floor.floor_per_box();
+    if (per_box < options.min_floor_per_box || per_box > options.max_floor_per_box)
+        return std::nullopt;
+    ClimbedLevel climbed;
+    climbed.measures = measure_solution(solved.path);
+    if (climbed.measures.box_changes < floor.boxes) return std::nullopt;
+    if (greedy_player_solves(level)) return std::nullopt;
+    climbed.puzzle = walled->puzzle;
+    climbed.solution = solved.path;
+    climbed.boxes = floor.boxes;
+    climbed.floor = floor.floor;
+    climbed.idle = walled->walled;
+    climbed.positions = solved.positions;
+    climbed.fitness = climb_fitness(climbed.measures, solved.positions, options.positions_cap);
+    return climbed;
+}
+
+// A carved room cut down, square by square, to the floor the boxes should have.
+std::optional<Puzzle> small_room(std::mt19937& random, const ClimbOptions& options, int boxes) {
+    RoomShape shape = options.shape;
+    shape.min_floor = static_cast<int>(std::ceil(options.min_floor_per_box * boxes));
+    shape.max_floor = INT_MAX;
+    Puzzle room;
+    if (!carve_room(random, shape, room)) return std::nullopt;
+    const auto most = static_cast<long>(std::floor(options.max_floor_per_box * boxes));
+    for (int draw = 0; draw < shrink_draws; ++draw) {
+        if (std::count(room.squares.begin(), room.squares.end(), Square::floor) <= most)
+            return room;
+        wall_in_edge(random, room);
+    }
+    return std::nullopt;
+}
+
+void place_targets(std::mt19937& random, int boxes, Puzzle& room) {
+    std::vector<int> floor;
+    for (size_t square = 0; square < room.squares.size(); ++square) {
+        room.targets[square] = false;
+        if (room.squares[square] == Square::floor) floor.push_back(static_cast<int>(square));
+    }
+    std::shuffle(floor.begin(), floor.end(), random);
+    for (int i = 0; i < boxes && i < static_cast<int>(floor.size()); ++i)
+        room.targets[static_cast<size_t>(floor[static_cast<size_t>(i)])] = true;
+}
+
+// The walled-in level proven again on its own board, and walled in again while its optimal
+// solution leaves squares idle, so that what is written is measured as the checker will.
+std::optional<ClimbedLevel> settled(ClimbedLevel level, const ClimbOptions& options) {
+    for (int round = 0; round < wall_in_rounds; ++round) {
+        const int idle_before = level.idle;
+        auto again = proven(level.puzzle, options);
+        if (!again) return std::nullopt;
+        again->idle += idle_before;
+        again->steps_kept = level.steps_kept;
+        const bool done = again->idle == idle_before;
+        level = std::move(*again);
+        if (done) return level;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+double climb_fitness(const SolutionMeasures& measures, int64_t positions, int64_t cap) {
+    const auto counted = static_cast<double>(std::min(positions, cap));
+    return measures.pushes + 2.0 * measures.box_changes + measures.sessions +
+           10.0 * std::log10(1.0 + counted);
+}
+
+std::optional<ClimbedLevel> judge_room(const Puzzle& room, std::mt19937& random,
+                                       const ClimbOptions& options) {
+    for (const Puzzle& start : pulled_starts(room, random, options.pulls)) {
+        // Only the first start the greedy player fails is proven: the proof is the dear part.
+        if (greedy_player_solves(game_level(start))) continue;
+        return proven(start, options);
+    }
+    return std::nullopt;
+}
+
+std::optional<ClimbedLevel> climb_level(std::mt19937& random, const ClimbOptions& options) {
+    const int boxes =
+        std::uniform_int_distribution<int>(options.boxes.fewest, options.boxes.most)(random);
+    std::optional<Puzzle> room = small_room(random, options, boxes);
+    if (!room) return std::nullopt;
+    std::optional<ClimbedLevel> best;
+    Puzzle best_room;
+    for (int attempt = 0; attempt < options.target_tries; ++attempt) {
+        place_targets(random, boxes, *room);
+        auto judged = judge_room(*room, random, options);
+        if (judged && (!best || judged->fitness > best->fitness)) {
+            best = std::move(judged);
+            best_room = *room;
+        }
+    }
+    if (!best) return std::nullopt;
+    for (int step = 0; step < options.steps; ++step) {
+        Puzzle changed = best_room;
+        bool made = false;
+        for (int draw = 0; draw < mutation_draws && !made; ++draw)
+            made = mutate(random, options.boxes, changed);
+        if (!made) continue;
+        auto judged = judge_room(changed, random, options);
+        // Ties are kept too, so that the climb can cross level ground.
+        if (!judged || judged->fitness < best->fitness) continue;
+        judged->steps_kept = best->steps_kept + 1;
+        best = std::move(judged);
+        best_room = std::move(changed);
+    }
+    return settled(std::move(*best), options);
+}
