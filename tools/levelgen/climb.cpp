@@ -42,6 +42,7 @@ std::optional<ClimbedLevel> proven(const Puzzle& start, const ClimbOptions& opti
     if (climbed.measures.box_changes < floor.boxes) return std::nullopt;
     if (greedy_player_solves(level)) return std::nullopt;
     climbed.puzzle = walled->puzzle;
+    climbed.start = start;
     climbed.solution = solved.path;
     climbed.boxes = floor.boxes;
     climbed.floor = floor.floor;
@@ -49,6 +50,12 @@ std::optional<ClimbedLevel> proven(const Puzzle& start, const ClimbOptions& opti
     climbed.positions = solved.positions;
     climbed.fitness = climb_fitness(climbed.measures, solved.positions, options.positions_cap);
     return climbed;
+}
+
+// A start the greedy player fails, proven and walled in.
+std::optional<ClimbedLevel> judge_start(const Puzzle& start, const ClimbOptions& options) {
+    if (greedy_player_solves(game_level(start))) return std::nullopt;
+    return proven(start, options);
 }
 
 // A carved room cut down, square by square, to the floor the boxes should have.
@@ -106,8 +113,7 @@ std::optional<ClimbedLevel> judge_room(const Puzzle& room, std::mt19937& random,
                                        const ClimbOptions& options) {
     for (const Puzzle& start : pulled_starts(room, random, options.pulls)) {
         // Only the first start the greedy player fails is proven: the proof is the dear part.
-        if (greedy_player_solves(game_level(start))) continue;
-        return proven(start, options);
+        if (!greedy_player_solves(game_level(start))) return proven(start, options);
     }
     return std::nullopt;
 }
@@ -130,11 +136,17 @@ std::optional<ClimbedLevel> climb_level(std::mt19937& random, const ClimbOptions
     if (!best) return std::nullopt;
     for (int step = 0; step < options.steps; ++step) {
         Puzzle changed = best_room;
-        bool made = false;
-        for (int draw = 0; draw < mutation_draws && !made; ++draw)
-            made = mutate(random, options.boxes, changed);
-        if (!made) continue;
-        auto judged = judge_room(changed, random, options);
+        std::optional<ClimbedLevel> judged;
+        if (std::uniform_int_distribution<int>(1, options.pull_on_share)(random) == 1) {
+            const int pulls = std::uniform_int_distribution<int>(1, 2 * boxes)(random);
+            judged = judge_start(pulled_on(best->start, pulls, random), options);
+        } else {
+            bool made = false;
+            for (int draw = 0; draw < mutation_draws && !made; ++draw)
+                made = mutate(random, options.boxes, changed);
+            if (!made) continue;
+            judged = judge_room(changed, random, options);
+        }
         // Ties are kept too, so that the climb can cross level ground.
         if (!judged || judged->fitness < best->fitness) continue;
         judged->steps_kept = best->steps_kept + 1;

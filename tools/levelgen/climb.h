@@ -18,8 +18,9 @@ struct ClimbOptions {
     // Floor squares for each box pushed, once the idle floor is walled in.
     double min_floor_per_box = 4.0;
     double max_floor_per_box = 7.0;
-    int steps = 40;        // changes tried on each seed's level
-    int target_tries = 4;  // target layouts tried in the first room
+    int steps = 60;         // changes tried on each seed's level
+    int pull_on_share = 3;  // one step in this many pulls on the start instead of changing the room
+    int target_tries = 4;   // target layouts tried in the first room
     PullLimits pulls;
     SolveLimits proof_limits{5.0, int64_t{512} * 1024 * 1024};
     // Positions past this count for nothing: a level that is only slow for our solver is not
@@ -29,6 +30,7 @@ struct ClimbOptions {
 
 struct ClimbedLevel {
     Puzzle puzzle;         // walled in, trimmed and cropped: ready to write
+    Puzzle start;          // the same level before walling in, in the room being climbed
     std::string solution;  // an optimal solution of `puzzle`, replayed through the game's rules
     SolutionMeasures measures;
     int boxes = 0;          // boxes the solution pushes
@@ -51,8 +53,9 @@ double climb_fitness(const SolutionMeasures& measures, int64_t positions, int64_
 std::optional<ClimbedLevel> judge_room(const Puzzle& room, std::mt19937& random,
                                        const ClimbOptions& options);
 
-// One seed's climb: carve a room with targets, then try `steps` random changes (mutation.h),
-// keeping each that judges no worse. The level is proven once more as walled in, and walled
-// in again until its own optimal solution leaves nothing idle. Nothing when no first level
-// could be made.
+// One seed's climb: carve a room with targets, then try `steps` random changes, keeping each
+// that judges no worse: a change to the room (mutation.h), judged by judge_room, or more
+// pulls on the start (start_position.h), proven as it is. The level is proven once more as walled
+// in, and walled in again until its own optimal solution leaves nothing idle. Nothing when no first
+// level could be made.
 std::optional<ClimbedLevel> climb_level(std::mt19937& random, const ClimbOptions& options);

@@ -11,14 +11,14 @@
 //       strewn about the room or side by side; each level's solution follows its line on
 //       standard error.
 //   pushwell-levelgen climb [--seed N] [--count N] [--tries N] [--blocks WxH] [--boxes N|MIN-MAX]
-//                           [--density MIN-MAX] [--steps N] [--states N] [--beam N]
-//                           [--time SECONDS] [--positions N]
+//                           [--density MIN-MAX] [--steps N] [--states N] [--sampled N]
+//                           [--beam N] [--time SECONDS] [--positions N]
 //       Writes `count` tight levels, one climb per seed (climb.h): a small room with many boxes,
 //       changed `steps` times, each change kept when the solver's proof says the level got no
 //       easier; its idle floor walled in. --density bounds the floor per box (4-7 by default),
-//       --states the positions of the full pull search before the sampled one (with --beam)
-//       takes over, --time the solver's seconds per proof, --positions what the proof's
-//       positions count for at most. One line for each level on standard error.
+//       --states the positions of the full pull search before the sampled one takes over
+//       (--sampled positions, --beam wide), --time the solver's seconds per proof, --positions what
+//       the proof's positions count for at most. One line for each level on standard error.
 //   pushwell-levelgen wall-in [--time SECONDS] FILE
 //       Writes the levels of FILE with the floor their optimal solutions leave idle walled in.
 //   pushwell-levelgen verify [--time SECONDS] FILE...
@@ -250,7 +250,10 @@ int climb(int argc, char** argv) {
             options.steps = static_cast<int>(number);
         } else if (option == "--states") {
             fine = parse_count(value, ULONG_MAX, number);
-            options.pulls.exhaustive_states = options.pulls.sampled_states = number;
+            options.pulls.exhaustive_states = number;
+        } else if (option == "--sampled") {
+            fine = parse_count(value, ULONG_MAX, number);
+            options.pulls.sampled_states = number;
         } else if (option == "--beam") {
             fine = parse_count(value, ULONG_MAX, number) && number > 0;
             options.pulls.beam_width = number;

@@ -4,6 +4,7 @@
 
 #include "arena.h"
 #include "generate.h"
+#include "level/directions.h"
 #include "sampled_search.h"
 #include "search.h"
 
@@ -69,4 +70,49 @@ std::vector<Puzzle> pulled_starts(const Puzzle& room, std::mt19937& random,
         starts.push_back(placed(room, arena, position.key));
     }
     return starts;
+}
+
+Puzzle pulled_on(const Puzzle& start, int pulls, std::mt19937& random) {
+    const Arena arena(start, start.man);
+    std::vector<uint8_t> occupied(static_cast<size_t>(arena.size()), 0);
+    std::vector<int> targets;
+    for (int cell = 0; cell < arena.size(); ++cell) {
+        const auto square = static_cast<size_t>(arena.board_square(cell));
+        occupied[static_cast<size_t>(cell)] = start.boxes[square] ? 1 : 0;
+        if (start.targets[square]) targets.push_back(cell);
+    }
+    const std::vector<int> home = nearest_target_pushes(arena, targets);
+    std::vector<uint32_t> reached(occupied.size(), 0);
+    int man = arena.cell_of(start.man);
+    for (int pull = 0; pull < pulls; ++pull) {
+        arena.reach(occupied, man, reached, static_cast<uint32_t>(pull + 1));
+        // Each pull as (box cell, direction), outward ones entered thrice.
+        std::vector<std::pair<int, int>> drawn;
+        for (int box = 0; box < arena.size(); ++box) {
+            if (!occupied[static_cast<size_t>(box)]) continue;
+            for (int d = 0; d < direction_count; ++d) {
+                const int to = arena.neighbour(box, d);
+                if (to < 0 || reached[static_cast<size_t>(to)] != static_cast<uint32_t>(pull + 1))
+                    continue;
+                const int retreat = arena.neighbour(to, d);
+                if (retreat < 0 || occupied[static_cast<size_t>(retreat)]) continue;
+                const bool outward = home[static_cast<size_t>(to)] > home[static_cast<size_t>(box)];
+                for (int copy = 0; copy < (outward ? 3 : 1); ++copy) drawn.emplace_back(box, d);
+            }
+        }
+        if (drawn.empty()) break;
+        const auto [box, d] =
+            drawn[std::uniform_int_distribution<size_t>(0, drawn.size() - 1)(random)];
+        const int to = arena.neighbour(box, d);
+        occupied[static_cast<size_t>(box)] = 0;
+        occupied[static_cast<size_t>(to)] = 1;
+        man = arena.neighbour(to, d);
+    }
+    Puzzle pulled = start;
+    for (int cell = 0; cell < arena.size(); ++cell) {
+        pulled.boxes[static_cast<size_t>(arena.board_square(cell))] =
+            occupied[static_cast<size_t>(cell)] != 0;
+    }
+    pulled.man = arena.board_square(man);
+    return pulled;
 }
