@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "arena.h"
 #include "greedy.h"
 #include "level/floor_measures.h"
 #include "wall_in.h"
@@ -74,13 +75,14 @@ std::optional<Puzzle> small_room(std::mt19937& random, const ClimbOptions& optio
     return std::nullopt;
 }
 
-void place_targets(std::mt19937& random, int boxes, Puzzle& room) {
+void place_targets(std::mt19937& random, int boxes, bool clustered, Puzzle& room) {
     std::vector<int> floor;
     for (size_t square = 0; square < room.squares.size(); ++square) {
         room.targets[square] = false;
         if (room.squares[square] == Square::floor) floor.push_back(static_cast<int>(square));
     }
     std::shuffle(floor.begin(), floor.end(), random);
+    if (clustered) nearest_first(Arena(room, floor.front()), floor);
     for (int i = 0; i < boxes && i < static_cast<int>(floor.size()); ++i)
         room.targets[static_cast<size_t>(floor[static_cast<size_t>(i)])] = true;
 }
@@ -126,7 +128,7 @@ std::optional<ClimbedLevel> climb_level(std::mt19937& random, const ClimbOptions
     std::optional<ClimbedLevel> best;
     Puzzle best_room;
     for (int attempt = 0; attempt < options.target_tries; ++attempt) {
-        place_targets(random, boxes, *room);
+        place_targets(random, boxes, options.clustered_targets, *room);
         auto judged = judge_room(*room, random, options);
         if (judged && (!best || judged->fitness > best->fitness)) {
             best = std::move(judged);

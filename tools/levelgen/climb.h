@@ -21,6 +21,9 @@ struct ClimbOptions {
     int steps = 60;         // changes tried on each seed's level
     int pull_on_share = 3;  // one step in this many pulls on the start instead of changing the room
     int target_tries = 4;   // target layouts tried in the first room
+    // The first targets side by side in one stretch of floor, so that the boxes must come home
+    // in order, instead of strewn about the room.
+    bool clustered_targets = false;
     PullLimits pulls;
     SolveLimits proof_limits{5.0, int64_t{512} * 1024 * 1024};
     // Positions past this count for nothing: a level that is only slow for our solver is not

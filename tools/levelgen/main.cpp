@@ -13,6 +13,7 @@
 //   pushwell-levelgen climb [--seed N] [--count N] [--tries N] [--blocks WxH] [--boxes N|MIN-MAX]
 //                           [--density MIN-MAX] [--steps N] [--states N] [--sampled N]
 //                           [--beam N] [--time SECONDS] [--positions N]
+//                           [--targets strewn|clustered]
 //       Writes `count` tight levels, one climb per seed (climb.h): a small room with many boxes,
 //       changed `steps` times, each change kept when the solver's proof says the level got no
 //       easier; its idle floor walled in. --density bounds the floor per box (4-7 by default),
@@ -262,6 +263,9 @@ int climb(int argc, char** argv) {
         } else if (option == "--positions") {
             fine = parse_count(value, LLONG_MAX, number);
             options.positions_cap = static_cast<int64_t>(number);
+        } else if (option == "--targets") {
+            fine = value == "strewn" || value == "clustered";
+            options.clustered_targets = value == "clustered";
         } else {
             fine = false;
         }
