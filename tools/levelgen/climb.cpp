@@ -22,6 +22,13 @@ constexpr int wall_in_rounds = 3;
 // Draws of an edge square to wall in while a carved room is cut down: most keep the floor
 // whole, so this many suffice for the rooms we carve.
 constexpr int shrink_draws = 400;
+// Rooms carved for a seed before it is given up: carving is cheap, and most rooms of many
+// pieces hold a hall or too little floor.
+constexpr int carve_tries = 100;
+// Targets side by side in each cluster.
+constexpr int cluster_size = 4;
+// One spare target for this many boxes (see climb_level).
+constexpr int boxes_per_spare_target = 5;
 
 // Proves the start and walls it in; the judge's tests on what comes out.
 std::optional<ClimbedLevel> proven(const Puzzle& start, const ClimbOptions& options) {
@@ -65,7 +72,10 @@ std::optional<Puzzle> small_room(std::mt19937& random, const ClimbOptions& optio
     shape.min_floor = static_cast<int>(std::ceil(options.min_floor_per_box * boxes));
     shape.max_floor = INT_MAX;
     Puzzle room;
-    if (!carve_room(random, shape, room)) return std::nullopt;
+    int carved = 0;
+    while (!carve_room(random, shape, room)) {
+        if (++carved == carve_tries) return std::nullopt;
+    }
     const auto most = static_cast<long>(std::floor(options.max_floor_per_box * boxes));
     for (int draw = 0; draw < shrink_draws; ++draw) {
         if (std::count(room.squares.begin(), room.squares.end(), Square::floor) <= most)
@@ -75,16 +85,28 @@ std::optional<Puzzle> small_room(std::mt19937& random, const ClimbOptions& optio
     return std::nullopt;
 }
 
+// Targets on random floor, strewn or in clusters of a few side by side: one cluster of many
+// boxes would keep those in its middle at home.
 void place_targets(std::mt19937& random, int boxes, bool clustered, Puzzle& room) {
     std::vector<int> floor;
     for (size_t square = 0; square < room.squares.size(); ++square) {
         room.targets[square] = false;
         if (room.squares[square] == Square::floor) floor.push_back(static_cast<int>(square));
     }
-    std::shuffle(floor.begin(), floor.end(), random);
-    if (clustered) nearest_first(Arena(room, floor.front()), floor);
-    for (int i = 0; i < boxes && i < static_cast<int>(floor.size()); ++i)
-        room.targets[static_cast<size_t>(floor[static_cast<size_t>(i)])] = true;
+    const Arena arena(room, floor.front());
+    for (int placed = 0; placed < boxes && placed < static_cast<int>(floor.size());) {
+        std::shuffle(floor.begin(), floor.end(), random);
+        if (clustered) nearest_first(arena, floor);
+        const int cluster = clustered ? cluster_size : boxes;
+        for (size_t i = 0, added = 0;
+             i < floor.size() && added < static_cast<size_t>(cluster) && placed < boxes; ++i) {
+            const auto square = static_cast<size_t>(floor[i]);
+            if (room.targets[square]) continue;
+            room.targets[square] = true;
+            ++added;
+            ++placed;
+        }
+    }
 }
 
 // The walled-in level proven again on its own board, and walled in again while its optimal
@@ -125,10 +147,15 @@ std::optional<ClimbedLevel> climb_level(std::mt19937& random, const ClimbOptions
         std::uniform_int_distribution<int>(options.boxes.fewest, options.boxes.most)(random);
     std::optional<Puzzle> room = small_room(random, options, boxes);
     if (!room) return std::nullopt;
+    // The pull searches may leave a box at home, never pushed, to be walled in with its target:
+    // a room of many boxes gets a few spare targets.
+    const int spare = options.boxes.most / boxes_per_spare_target;
+    const TargetRange targets{options.boxes.fewest, options.boxes.most + spare};
     std::optional<ClimbedLevel> best;
     Puzzle best_room;
     for (int attempt = 0; attempt < options.target_tries; ++attempt) {
-        place_targets(random, boxes, options.clustered_targets, *room);
+        const int placed = boxes + std::uniform_int_distribution<int>(0, spare)(random);
+        place_targets(random, placed, options.clustered_targets, *room);
         auto judged = judge_room(*room, random, options);
         if (judged && (!best || judged->fitness > best->fitness)) {
             best = std::move(judged);
@@ -145,7 +172,7 @@ std::optional<ClimbedLevel> climb_level(std::mt19937& random, const ClimbOptions
         } else {
             bool made = false;
             for (int draw = 0; draw < mutation_draws && !made; ++draw)
-                made = mutate(random, options.boxes, changed);
+                made = mutate(random, targets, changed);
             if (!made) continue;
             judged = judge_room(changed, random, options);
         }

@@ -23,6 +23,28 @@ int boxes_home(const Puzzle& puzzle) {
     return home;
 }
 
+// The deepest positions of a pull search, the fewest boxes left at home first, then the
+// longest detour: the fewer pushes the boxes would need alone.
+std::vector<Puzzle> deepest(const Puzzle& room, const Arena& arena, PullResult& pulled,
+                            std::mt19937& random) {
+    std::shuffle(pulled.farthest.begin(), pulled.farthest.end(), random);
+    std::vector<std::pair<std::pair<int, int>, Puzzle>> ranked;
+    for (const StateKey& key : pulled.farthest) {
+        if (ranked.size() == detours_measured) break;
+        Puzzle start = placed(room, arena, key);
+        ranked.emplace_back(std::pair{boxes_home(start), straight_line_pushes(start)},
+                            std::move(start));
+    }
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<Puzzle> starts;
+    for (auto& [rank, start] : ranked) {
+        if (starts.size() == starts_returned) break;
+        starts.push_back(std::move(start));
+    }
+    return starts;
+}
+
 }  // namespace
 
 std::vector<Puzzle> pulled_starts(const Puzzle& room, std::mt19937& random,
@@ -37,37 +59,29 @@ std::vector<Puzzle> pulled_starts(const Puzzle& room, std::mt19937& random,
     const Arena arena(board, first_floor);
     for (const int32_t target : board.targets()) target_cells.push_back(arena.cell_of(target));
 
-    std::vector<Puzzle> starts;
     PullResult pulled = pull_search(arena, target_cells, limits.exhaustive_states);
-    if (pulled.states <= limits.exhaustive_states) {
-        std::shuffle(pulled.farthest.begin(), pulled.farthest.end(), random);
-        std::vector<std::pair<std::pair<int, int>, Puzzle>> by_detour;
-        for (const StateKey& key : pulled.farthest) {
-            if (by_detour.size() == detours_measured) break;
-            Puzzle start = placed(room, arena, key);
-            by_detour.emplace_back(std::pair{boxes_home(start), straight_line_pushes(start)},
-                                   std::move(start));
-        }
-        // Fewest boxes left at home first, then the longest detour: the fewer pushes the
-        // boxes would need alone.
-        std::stable_sort(by_detour.begin(), by_detour.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (auto& [order, start] : by_detour) {
-            if (starts.size() == starts_returned) break;
-            starts.push_back(std::move(start));
-        }
-        return starts;
-    }
+    if (pulled.states <= limits.exhaustive_states) return deepest(room, arena, pulled, random);
     SampledOptions search;
     search.state_limit = limits.sampled_states;
     search.beam_width = limits.beam_width;
     search.max_pulls = limits.max_pushes;
-    // The sampled search must go deeper than the layer the full search was cut short at.
+    // The sampled search must go deeper than the layer the full search was cut short at;
+    // when its beam cannot, that layer's positions are the deepest known.
     const SampledResult sampled =
         sampled_pull_search(arena, target_cells, pulled.depth, random, search);
+    if (sampled.best.empty()) return deepest(room, arena, pulled, random);
+    // A box left at home is walled in with its target, so those with the fewest come first.
+    std::vector<std::pair<int, Puzzle>> ranked;
     for (const SampledPosition& position : sampled.best) {
+        Puzzle start = placed(room, arena, position.key);
+        ranked.emplace_back(boxes_home(start), std::move(start));
+    }
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<Puzzle> starts;
+    for (auto& [home, start] : ranked) {
         if (starts.size() == starts_returned) break;
-        starts.push_back(placed(room, arena, position.key));
+        starts.push_back(std::move(start));
     }
     return starts;
 }
