@@ -13,16 +13,16 @@
 #include "start_position.h"
 
 struct ClimbOptions {
-    RoomShape shape;  // the room is carved with floor for the boxes at the densities below
-    TargetRange boxes{6, 6};
+    RoomShape shape;          // the room is carved with floor for the boxes at the densities below
+    TargetRange boxes{6, 6};  // boxes pushed
     // Floor squares for each box pushed, once the idle floor is walled in.
     double min_floor_per_box = 4.0;
     double max_floor_per_box = 7.0;
     int steps = 60;         // changes tried on each seed's level
     int pull_on_share = 3;  // one step in this many pulls on the start instead of changing the room
     int target_tries = 4;   // target layouts tried in the first room
-    // The first targets side by side in one stretch of floor, so that the boxes must come home
-    // in order, instead of strewn about the room.
+    // The first targets in clusters side by side, so that the boxes must come home in order,
+    // instead of strewn about the room.
     bool clustered_targets = false;
     PullLimits pulls;
     SolveLimits proof_limits{5.0, int64_t{512} * 1024 * 1024};

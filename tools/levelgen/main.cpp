@@ -18,8 +18,9 @@
 //       changed `steps` times, each change kept when the solver's proof says the level got no
 //       easier; its idle floor walled in. --density bounds the floor per box (4-7 by default),
 //       --states the positions of the full pull search before the sampled one takes over
-//       (--sampled positions, --beam wide), --time the solver's seconds per proof, --positions what
-//       the proof's positions count for at most. One line for each level on standard error.
+//       (--sampled positions, --beam wide), --time the solver's seconds per proof, --positions
+//       what the proof's positions count for at most, --targets whether the first targets are
+//       strewn or in clusters. One line for each level on standard error.
 //   pushwell-levelgen wall-in [--time SECONDS] FILE
 //       Writes the levels of FILE with the floor their optimal solutions leave idle walled in.
 //   pushwell-levelgen verify [--time SECONDS] FILE...
