@@ -8,6 +8,7 @@
 #include "level/floor_measures.h"
 #include "mutation.h"
 #include "play_path.h"
+#include "start_position.h"
 #include "wall_in.h"
 
 namespace {
@@ -102,6 +103,20 @@ TEST(Mutate, KeepsTheFloorInOnePieceInsideTheWallsAndTheTargetsInRange) {
         ASSERT_LE(count(room.targets), range.most) << step;
     }
     EXPECT_GT(made, 300);
+}
+
+TEST(PulledOn, EveryStartStaysSolvable) {
+    // Pulls backwards from a solvable position: a pull played the wrong way round would leave
+    // boxes where no push brings them home.
+    Puzzle start =
+        board({"#########", "#  .  . #", "# $##$  #", "#   #   #", "#@ $  . #", "#########"});
+    std::mt19937 random(3);
+    for (int round = 0; round < 6; ++round) {
+        start = pulled_on(start, 4, random);
+        EXPECT_EQ(count(start.boxes), 3);
+        const SolveResult solved = solve_level(game_level(start), Optimise::pushes, SolveLimits{});
+        ASSERT_EQ(solved.status, SolveStatus::solved) << round;
+    }
 }
 
 TEST(Climb, KeepsProvenTightLevelsTheGreedyPlayerFails) {
