@@ -73,10 +73,12 @@ bool measure_floor(const TLevel& level, std::string_view letters, FloorMeasures&
         used[box] = true;
     }
     if (!play.is_solved()) return false;
+    measures.idle_at.assign(floor.size(), false);
     for (size_t square = 0; square < floor.size(); ++square) {
         if (!floor[square]) continue;
         ++measures.floor;
         measures.idle += used[square] ? 0 : 1;
+        measures.idle_at[square] = !used[square];
         measures.boxes += pushed[square] ? 1 : 0;
     }
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "level/level.h"
 
@@ -14,6 +15,8 @@ struct FloorMeasures {
     int boxes = 0;
     // Floor squares that neither the man nor a pushed box ever stands on along the solution.
     int idle = 0;
+    // The idle squares themselves, by square (column + row * width): a tool may wall them in.
+    std::vector<bool> idle_at;
 
     double floor_per_box() const { return boxes > 0 ? static_cast<double>(floor) / boxes : 0.0; }
 };

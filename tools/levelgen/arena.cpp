@@ -59,3 +59,18 @@ size_t StateKeyHash::operator()(const StateKey& key) const {
     }
     return static_cast<size_t>(hash ^ (hash >> 29));
 }
+
+void nearest_first(const Arena& arena, std::vector<int>& floor) {
+    std::vector<int> order{arena.cell_of(floor.front())};
+    std::vector<bool> met(static_cast<size_t>(arena.size()), false);
+    met[static_cast<size_t>(order.front())] = true;
+    for (size_t next = 0; next < order.size(); ++next) {
+        for (int d = 0; d < 4; ++d) {
+            const int cell = arena.neighbour(order[next], d);
+            if (cell < 0 || met[static_cast<size_t>(cell)]) continue;
+            met[static_cast<size_t>(cell)] = true;
+            order.push_back(cell);
+        }
+    }
+    for (size_t i = 0; i < order.size(); ++i) floor[i] = arena.board_square(order[i]);
+}

@@ -34,6 +34,10 @@ class Arena {
     mutable std::vector<int> stack;
 };
 
+// Puts the floor squares (board squares, all inside) nearest the first one, walking with the
+// boxes aside, first, in the order a walk from it meets them: targets side by side.
+void nearest_first(const Arena& arena, std::vector<int>& floor);
+
 // One position during a search: box cells in rising order, then the man's place. A string,
 // because up to six boxes then fit in the string itself and cost no allocation.
 using StateKey = std::u16string;

@@ -11,27 +11,6 @@
 #include "sampled_search.h"
 #include "trim.h"
 
-namespace {
-
-// Puts the floor squares nearest the first one (walking, boxes aside) first, in the order a
-// walk from it meets them.
-void nearest_first(const Arena& arena, std::vector<int>& floor) {
-    std::vector<int> order{arena.cell_of(floor.front())};
-    std::vector<bool> met(static_cast<size_t>(arena.size()), false);
-    met[static_cast<size_t>(order.front())] = true;
-    for (size_t next = 0; next < order.size(); ++next) {
-        for (int d = 0; d < 4; ++d) {
-            const int cell = arena.neighbour(order[next], d);
-            if (cell < 0 || met[static_cast<size_t>(cell)]) continue;
-            met[static_cast<size_t>(cell)] = true;
-            order.push_back(cell);
-        }
-    }
-    for (size_t i = 0; i < order.size(); ++i) floor[i] = arena.board_square(order[i]);
-}
-
-}  // namespace
-
 std::string solution_undoing(const Puzzle& puzzle, const Arena& arena,
                              const std::vector<Pull>& pulls) {
     TPlayLevel play;

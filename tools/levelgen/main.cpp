@@ -10,6 +10,19 @@
 //       instead of meeting every position, for large rooms and many boxes, with the targets
 //       strewn about the room or side by side; each level's solution follows its line on
 //       standard error.
+//   pushwell-levelgen climb [--seed N] [--count N] [--tries N] [--blocks WxH] [--boxes N|MIN-MAX]
+//                           [--density MIN-MAX] [--steps N] [--states N] [--sampled N]
+//                           [--beam N] [--time SECONDS] [--positions N]
+//                           [--targets strewn|clustered]
+//       Writes `count` tight levels, one climb per seed (climb.h): a small room with many boxes,
+//       changed `steps` times, each change kept when the solver's proof says the level got no
+//       easier; its idle floor walled in. --density bounds the floor per box (4-7 by default),
+//       --states the positions of the full pull search before the sampled one takes over
+//       (--sampled positions, --beam wide), --time the solver's seconds per proof, --positions
+//       what the proof's positions count for at most, --targets whether the first targets are
+//       strewn or in clusters. One line for each level on standard error.
+//   pushwell-levelgen wall-in [--time SECONDS] FILE
+//       Writes the levels of FILE with the floor their optimal solutions leave idle walled in.
 //   pushwell-levelgen verify [--time SECONDS] FILE...
 //       Checks every file as `pushwell-check` does, in its words, proving each level's fewest
 //       pushes; exit code 1 when any level is faulty, unsolvable or not proven within SECONDS
@@ -31,6 +44,7 @@
 #include <string>
 #include <vector>
 
+#include "climb.h"
 #include "file/atomic_file.h"
 #include "generate.h"
 #include "generate_sampled.h"
@@ -42,17 +56,23 @@
 #include "library_summary.h"
 #include "measures_table.h"
 #include "order_levels.h"
+#include "wall_in_file.h"
 
 namespace {
 
 int usage() {
-    std::cerr << "usage: pushwell-levelgen generate [--seed N] [--count N] [--blocks WxH] "
-                 "[--boxes N] [--floor MIN-MAX] [--pushes MIN-MAX] [--states N] [--tries N]\n"
-                 "                          [--idle N] [--search exhaustive|sampled] [--beam N]\n"
-                 "                          [--targets strewn|clustered]\n"
-                 "       pushwell-levelgen verify [--time SECONDS] FILE...\n"
-                 "       pushwell-levelgen order TABLE FILE\n"
-                 "       pushwell-levelgen summary TABLE\n";
+    std::cerr
+        << "usage: pushwell-levelgen generate [--seed N] [--count N] [--blocks WxH] "
+           "[--boxes N] [--floor MIN-MAX] [--pushes MIN-MAX] [--states N] [--tries N]\n"
+           "                          [--idle N] [--search exhaustive|sampled] [--beam N]\n"
+           "                          [--targets strewn|clustered]\n"
+           "       pushwell-levelgen climb [--seed N] [--count N] [--tries N] [--blocks WxH]\n"
+           "                          [--boxes N|MIN-MAX] [--density MIN-MAX] [--steps N]\n"
+           "                          [--states N] [--beam N] [--time SECONDS] [--positions N]\n"
+           "       pushwell-levelgen wall-in [--time SECONDS] FILE\n"
+           "       pushwell-levelgen verify [--time SECONDS] FILE...\n"
+           "       pushwell-levelgen order TABLE FILE\n"
+           "       pushwell-levelgen summary TABLE\n";
     return 2;
 }
 
@@ -168,6 +188,122 @@ int generate(int argc, char** argv) {
     return 0;
 }
 
+// Reads a number of seconds above zero.
+bool parse_seconds(const std::string& text, double& seconds) {
+    char* end = nullptr;
+    seconds = std::strtod(text.c_str(), &end);
+    return *end == '\0' && seconds > 0;
+}
+
+// Reads "N" or "MIN-MAX" into a range of box counts, at least one box.
+bool parse_boxes(const std::string& text, TargetRange& boxes) {
+    unsigned long number = 0;
+    if (parse_count(text, INT_MAX, number)) {
+        boxes.fewest = boxes.most = static_cast<int>(number);
+    } else if (!parse_pair(text, '-', boxes.fewest, boxes.most)) {
+        return false;
+    }
+    return boxes.fewest >= 1 && boxes.fewest <= boxes.most;
+}
+
+void report_climbed(unsigned seed, const ClimbedLevel& level) {
+    std::cerr << "seed " << seed << ": " << level.boxes << " boxes, " << level.floor << " floor, "
+              << static_cast<double>(level.floor) / level.boxes << " floor per box, " << level.idle
+              << " idle walled in, " << level.measures.pushes << " pushes, "
+              << level.measures.box_changes << " box changes, " << level.measures.sessions
+              << " sessions, " << level.positions << " positions, fitness " << level.fitness << ", "
+              << level.steps_kept << " steps kept\n";
+}
+
+int climb(int argc, char** argv) {
+    ClimbOptions options;
+    options.shape = RoomShape{4, 3, 0, 0};
+    unsigned seed = 1;
+    int count = 10;
+    unsigned long tries = 1000;
+    for (int i = 2; i < argc; ++i) {
+        const std::string option = argv[i];
+        if (i + 1 >= argc) return usage();
+        const std::string value = argv[++i];
+        bool fine = true;
+        unsigned long number = 0;
+        if (option == "--seed") {
+            fine = parse_count(value, UINT_MAX, number);
+            seed = static_cast<unsigned>(number);
+        } else if (option == "--count") {
+            fine = parse_count(value, INT_MAX, number);
+            count = static_cast<int>(number);
+        } else if (option == "--tries") {
+            fine = parse_count(value, ULONG_MAX, tries) && tries > 0;
+        } else if (option == "--blocks") {
+            const int most = (max_board_side - 2) / 3;
+            fine = parse_pair(value, 'x', options.shape.blocks_wide, options.shape.blocks_high) &&
+                   options.shape.blocks_wide >= 1 && options.shape.blocks_wide <= most &&
+                   options.shape.blocks_high >= 1 && options.shape.blocks_high <= most;
+        } else if (option == "--boxes") {
+            fine = parse_boxes(value, options.boxes);
+        } else if (option == "--density") {
+            fine = std::sscanf(value.c_str(), "%lf-%lf", &options.min_floor_per_box,
+                               &options.max_floor_per_box) == 2 &&
+                   options.min_floor_per_box > 0 &&
+                   options.min_floor_per_box <= options.max_floor_per_box;
+        } else if (option == "--steps") {
+            fine = parse_count(value, INT_MAX, number);
+            options.steps = static_cast<int>(number);
+        } else if (option == "--states") {
+            fine = parse_count(value, ULONG_MAX, number);
+            options.pulls.exhaustive_states = number;
+        } else if (option == "--sampled") {
+            fine = parse_count(value, ULONG_MAX, number);
+            options.pulls.sampled_states = number;
+        } else if (option == "--beam") {
+            fine = parse_count(value, ULONG_MAX, number) && number > 0;
+            options.pulls.beam_width = number;
+        } else if (option == "--time") {
+            fine = parse_seconds(value, options.proof_limits.seconds);
+        } else if (option == "--positions") {
+            fine = parse_count(value, LLONG_MAX, number);
+            options.positions_cap = static_cast<int64_t>(number);
+        } else if (option == "--targets") {
+            fine = value == "strewn" || value == "clustered";
+            options.clustered_targets = value == "clustered";
+        } else {
+            fine = false;
+        }
+        if (!fine) return usage();
+    }
+    unsigned long idle = 0;  // seeds tried since the last level
+    for (int made = 0; made < count; ++seed) {
+        if (idle == tries) {
+            std::cerr << "pushwell-levelgen: no level in " << tries << " seeds up to seed "
+                      << seed - 1 << "; try other options or more --tries\n";
+            return 1;
+        }
+        ++idle;
+        std::mt19937 random(seed);
+        const auto level = climb_level(random, options);
+        if (!level) continue;
+        idle = 0;
+        ++made;
+        std::cout << game_level_text(made, "Seed " + std::to_string(seed),
+                                     format_rows(level->puzzle))
+                  << std::flush;
+        report_climbed(seed, *level);
+    }
+    return 0;
+}
+
+int wall_in(int argc, char** argv) {
+    SolveLimits limits;
+    int i = 2;
+    if (i + 2 < argc && std::string(argv[i]) == "--time") {
+        if (!parse_seconds(argv[i + 1], limits.seconds)) return usage();
+        i += 2;
+    }
+    if (i + 1 != argc) return usage();
+    return wall_in_file(argv[i], limits, std::cout, std::cerr) ? 0 : 1;
+}
+
 // The checker's own loop and verdict words, proving fewest pushes.
 int verify(int argc, char** argv) {
     CheckOptions options;
@@ -273,6 +409,8 @@ int main(int argc, char** argv) {
     if (argc < 2) return usage();
     const std::string command = argv[1];
     if (command == "generate") return generate(argc, argv);
+    if (command == "climb") return climb(argc, argv);
+    if (command == "wall-in") return wall_in(argc, argv);
     if (command == "verify") return verify(argc, argv);
     if (command == "order") return order(argc, argv);
     if (command == "summary") return summary(argc, argv);

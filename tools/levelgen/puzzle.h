@@ -37,6 +37,10 @@ struct Puzzle {
 // without him yet starts him off the board.
 TLevel game_level(const Puzzle& puzzle);
 
+// A level the game has read, as a board the generator can change: outside squares are empty,
+// and the man stands on his start square.
+Puzzle puzzle_of(const TLevel& level);
+
 // The game's board from this one as the level's room model reads it, boxes, targets and man
 // or not: squares keep their numbers. The puzzle must be no larger than the game takes.
 BoardRoom room_board(const Puzzle& puzzle);

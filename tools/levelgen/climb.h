@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <string>
+
+#include "level/solution_measures.h"
+#include "mutation.h"
+#include "puzzle.h"
+#include "room.h"
+#include "solver/solver.h"
+#include "start_position.h"
+
+struct ClimbOptions {
+    RoomShape shape;          // the room is carved with floor for the boxes at the densities below
+    TargetRange boxes{6, 6};  // boxes pushed
+    // Floor squares for each box pushed, once the idle floor is walled in.
+    double min_floor_per_box = 4.0;
+    double max_floor_per_box = 7.0;
+    int steps = 60;         // changes tried on each seed's level
+    int pull_on_share = 3;  // one step in this many pulls on the start instead of changing the room
+    int target_tries = 4;   // target layouts tried in the first room
+    // The first targets in clusters side by side, so that the boxes must come home in order,
+    // instead of strewn about the room.
+    bool clustered_targets = false;
+    PullLimits pulls;
+    SolveLimits proof_limits{5.0, int64_t{512} * 1024 * 1024};
+    // Positions past this count for nothing: a level that is only slow for our solver is not
+    // one that is hard to play.
+    int64_t positions_cap = 2000000;
+};
+
+struct ClimbedLevel {
+    Puzzle puzzle;         // walled in, trimmed and cropped: ready to write
+    Puzzle start;          // the same level before walling in, in the room being climbed
+    std::string solution;  // an optimal solution of `puzzle`, replayed through the game's rules
+    SolutionMeasures measures;
+    int boxes = 0;          // boxes the solution pushes
+    int floor = 0;          // of the walled-in board
+    int idle = 0;           // squares walled in
+    int64_t positions = 0;  // the proof's
+    double fitness = 0;
+    int steps_kept = 0;
+};
+
+// What the climb raises: pushes, box changes and pushing sessions of an optimal solution, and
+// the positions its proof met (each power of ten counting as ten pushes), up to the cap.
+double climb_fitness(const SolutionMeasures& measures, int64_t positions, int64_t cap);
+
+// The level a room with targets makes: the most promising start pulled back from the solved
+// position that a greedy player cannot solve, proven optimal by the game's solver, walled in
+// where its solution leaves floor idle. Nothing when no start is found or proven, or the
+// walled-in level has floor per box outside the options, fewer box changes than boxes, or
+// falls to the greedy player.
+std::optional<ClimbedLevel> judge_room(const Puzzle& room, std::mt19937& random,
+                                       const ClimbOptions& options);
+
+// One seed's climb: carve a room with targets, then try `steps` random changes, keeping each
+// that judges no worse: a change to the room (mutation.h), judged by judge_room, or more
+// pulls on the start (start_position.h), proven as it is. The level is proven once more as walled
+// in, and walled in again until its own optimal solution leaves nothing idle. Nothing when no first
+// level could be made.
+std::optional<ClimbedLevel> climb_level(std::mt19937& random, const ClimbOptions& options);
