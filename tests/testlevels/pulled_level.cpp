@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "carved_rooms.h"
 #include "level/board_room.h"
+#include "random_pick.h"
 
 namespace {
 
@@ -30,6 +32,8 @@ BoardRoom walled_board(int32_t width, int32_t height, const std::vector<uint8_t>
 struct Room {
     BoardRoom board;
     std::vector<uint8_t> box, target;
+    // For each box, the target it stood on when the pulls began (its square until filled in).
+    std::vector<int32_t> origin;
 
     int32_t at(int32_t column, int32_t row) const { return column + row * board.width(); }
     bool open(int32_t square) const { return board.is_free(square) && !box[square]; }
@@ -49,11 +53,6 @@ struct Room {
         return seen;
     }
 };
-
-// Uniform enough, and unlike the standard distributions the same on every library.
-int32_t pick(std::mt19937& random, int32_t count) {
-    return static_cast<int32_t>(random() % static_cast<uint32_t>(count));
-}
 
 std::vector<int32_t> open_squares(const Room& room) {
     std::vector<int32_t> squares;
@@ -106,9 +105,16 @@ void raise_corridor(Room& room, std::vector<uint8_t>& wall, std::mt19937& random
     }
 }
 
-// The `count` open squares nearest a random one, as a room of targets would lie.
-std::vector<int32_t> clustered_squares(const Room& room, std::mt19937& random, int count) {
-    const std::vector<int32_t> floor = open_squares(room);
+// The `count` open squares nearest a random one, as a room of targets would lie: all within
+// the squares marked in `within`, unless it is empty.
+std::vector<int32_t> clustered_squares(const Room& room, std::mt19937& random, int count,
+                                       const std::vector<uint8_t>& within) {
+    std::vector<int32_t> floor = open_squares(room);
+    if (!within.empty()) {
+        floor.erase(std::remove_if(floor.begin(), floor.end(),
+                                   [&](int32_t square) { return !within[square]; }),
+                    floor.end());
+    }
     std::vector<int32_t> order{floor[pick(random, static_cast<int32_t>(floor.size()))]};
     std::vector<uint8_t> seen(room.box.size(), 0);
     seen[order.front()] = 1;
@@ -116,6 +122,7 @@ std::vector<int32_t> clustered_squares(const Room& room, std::mt19937& random, i
         for (int direction = 0; direction < 4; ++direction) {
             const int32_t next = room.board.neighbour(order[head], direction);
             if (!room.open(next) || seen[next]) continue;
+            if (!within.empty() && !within[next]) continue;
             seen[next] = 1;
             order.push_back(next);
         }
@@ -124,12 +131,61 @@ std::vector<int32_t> clustered_squares(const Room& room, std::mt19937& random, i
     return order;
 }
 
+// Squares the man reaches once the box on `box` is pulled one step in `direction`.
+int64_t reach_after_pull(Room& room, int32_t box, int direction) {
+    const int32_t stand = room.board.neighbour(box, direction);
+    room.box[box] = 0;
+    room.box[stand] = 1;
+    const std::vector<uint8_t> after = room.reach(room.board.neighbour(stand, direction));
+    room.box[stand] = 0;
+    room.box[box] = 1;
+    return std::count(after.begin(), after.end(), 1);
+}
+
+// Keeps the pulls that score about the best: the room they leave the man, and a quarter of the
+// floor more for taking a box off a target (less for putting one on). Where floor is scarce,
+// pulls at random soon shut him into a corner with every box still around its target.
+void keep_roomiest(Room& room, std::vector<std::pair<int32_t, int>>& pulls) {
+    const int64_t bonus = static_cast<int64_t>(open_squares(room).size()) / 4;
+    std::vector<int64_t> score;
+    for (const auto& [box, direction] : pulls) {
+        const int32_t to = room.board.neighbour(box, direction);
+        score.push_back(reach_after_pull(room, box, direction) +
+                        bonus * (room.target[box] - room.target[to]));
+    }
+    const int64_t best = *std::max_element(score.begin(), score.end());
+    size_t kept = 0;
+    for (size_t i = 0; i < pulls.size(); ++i) {
+        if (score[i] >= best - std::max<int64_t>(1, std::abs(best) / 10)) pulls[kept++] = pulls[i];
+    }
+    pulls.resize(kept);
+}
+
+// The free square from which the man reaches the most floor, first in square order.
+int32_t roomiest_square(const Room& room, const std::vector<int32_t>& floor) {
+    int32_t best = floor.front();
+    int64_t most = -1;
+    std::vector<uint8_t> counted(room.box.size(), 0);
+    for (int32_t square : floor) {
+        if (counted[square]) continue;
+        const std::vector<uint8_t> reached = room.reach(square);
+        const int64_t reach = std::count(reached.begin(), reached.end(), 1);
+        for (size_t other = 0; other < reached.size(); ++other) counted[other] |= reached[other];
+        if (reach > most) {
+            most = reach;
+            best = square;
+        }
+    }
+    return best;
+}
+
 // One pull of a random box the man can get to (only of the box on `only`, when that is not
 // -1), if any: the man stands next to the box, steps away from it, and the box follows him.
 // `only` then names the box's new square. A pull that leaves the man less than
-// `min_reach_percent` of the open floor is taken back: he would stay shut in there.
-bool pull_once(Room& room, std::mt19937& random, int32_t& man, int32_t& only,
-               int min_reach_percent) {
+// `min_reach_percent` of the open floor is taken back: he would stay shut in there. With
+// `roomy`, only pulls that leave him about the most room are taken.
+bool pull_once(Room& room, std::mt19937& random, int32_t& man, int32_t& only, int min_reach_percent,
+               bool roomy) {
     const std::vector<uint8_t> reached = room.reach(man);
     std::vector<std::pair<int32_t, int>> pulls;
     for (int32_t square = 0; square < room.board.square_count(); ++square) {
@@ -141,10 +197,12 @@ bool pull_once(Room& room, std::mt19937& random, int32_t& man, int32_t& only,
         }
     }
     if (pulls.empty()) return false;
+    if (roomy) keep_roomiest(room, pulls);
     const auto [box, direction] = pulls[pick(random, static_cast<int32_t>(pulls.size()))];
     const int32_t stand = room.board.neighbour(box, direction);
     room.box[box] = 0;
     room.box[stand] = 1;
+    std::swap(room.origin[box], room.origin[stand]);
     const int32_t stepped = room.board.neighbour(stand, direction);
     if (min_reach_percent > 0) {
         const std::vector<uint8_t> after = room.reach(stepped);
@@ -153,12 +211,31 @@ bool pull_once(Room& room, std::mt19937& random, int32_t& man, int32_t& only,
         if (reach * 100 < static_cast<int64_t>(open_squares(room).size()) * min_reach_percent) {
             room.box[stand] = 0;
             room.box[box] = 1;
+            std::swap(room.origin[box], room.origin[stand]);
             return false;
         }
     }
     man = stepped;
     only = stand;
     return true;
+}
+// Takes away every box standing on a target, with the target it came from. Pushing the other
+// boxes back the way they were pulled still solves the level: their pushes never needed those
+// boxes, which only stood in the way.
+void drop_placed_boxes(Room& room) {
+    for (size_t square = 0; square < room.box.size(); ++square) {
+        if (!room.box[square] || !room.target[square]) continue;
+        room.box[square] = 0;
+        room.target[room.origin[square]] = 0;
+    }
+}
+
+// A short walk now and then, so that the next pull is not always from the same spot.
+void wander(const Room& room, std::mt19937& random, int32_t& man) {
+    const std::vector<int32_t> walkable = open_squares(room);
+    const std::vector<uint8_t> reached = room.reach(man);
+    const int32_t somewhere = walkable[pick(random, static_cast<int32_t>(walkable.size()))];
+    if (reached[somewhere]) man = somewhere;
 }
 }  // namespace
 
@@ -173,42 +250,69 @@ bool make_pulled_level(uint32_t seed, const PulledLevelShape& shape, TLevel& lev
         }
     }
     Room room{walled_board(shape.width, shape.height, wall), std::vector<uint8_t>(count, 0),
-              std::vector<uint8_t>(count, 0)};
-    for (int c = 0; c < shape.corridors; ++c) raise_corridor(room, wall, random);
-    raise_inner_walls(room, wall, random, shape.wall_percent);
+              std::vector<uint8_t>(count, 0), std::vector<int32_t>(count, 0)};
+    // Where the room of targets and other targets must lie; anywhere if empty.
+    std::vector<uint8_t> goal_squares, target_squares;
+    if (shape.room_floors.empty()) {
+        for (int c = 0; c < shape.corridors; ++c) raise_corridor(room, wall, random);
+        raise_inner_walls(room, wall, random, shape.wall_percent);
+    } else {
+        CarvedRooms carved;
+        if (!carve_rooms(random, shape.width, shape.height, shape.room_floors, carved)) {
+            return false;
+        }
+        wall = carved.wall;
+        // Not in passages, where a box would shut the man out of a room before the first pull.
+        for (int owner : carved.room) {
+            goal_squares.push_back(owner == 0);
+            target_squares.push_back(owner >= 0);
+        }
+        room.board = walled_board(shape.width, shape.height, wall);
+    }
     std::vector<int32_t> floor = open_squares(room);
     if (static_cast<int>(floor.size()) < shape.boxes + 2) return false;
     if (shape.goal_room) {
-        for (int32_t square : clustered_squares(room, random, shape.boxes)) {
+        const std::vector<int32_t> goals =
+            clustered_squares(room, random, shape.boxes, goal_squares);
+        if (static_cast<int>(goals.size()) < shape.boxes) return false;
+        for (int32_t square : goals) {
             room.box[square] = room.target[square] = 1;
+            room.origin[square] = square;
             floor.erase(std::find(floor.begin(), floor.end(), square));
         }
+    }
+    if (!target_squares.empty()) {
+        floor.erase(std::remove_if(floor.begin(), floor.end(),
+                                   [&](int32_t square) { return !target_squares[square]; }),
+                    floor.end());
+        if (static_cast<int>(floor.size()) <= (shape.goal_room ? 0 : shape.boxes)) return false;
     }
     for (int b = shape.goal_room ? shape.boxes : 0; b < shape.boxes; ++b) {
         const int32_t chosen = pick(random, static_cast<int32_t>(floor.size()));
         room.box[floor[chosen]] = room.target[floor[chosen]] = 1;
+        room.origin[floor[chosen]] = floor[chosen];
         floor.erase(floor.begin() + chosen);
     }
     int32_t man = floor[pick(random, static_cast<int32_t>(floor.size()))];
+    if (shape.roomy_pulls) man = roomiest_square(room, floor);
     int32_t pulled = -1;
     int run_left = 0;
     for (int pull = 0; pull < shape.pulls; ++pull) {
         if (run_left == 0) pulled = -1;
-        if (!pull_once(room, random, man, pulled, shape.min_reach_percent)) pulled = -1;
+        if (!pull_once(room, random, man, pulled, shape.min_reach_percent, shape.roomy_pulls))
+            pulled = -1;
         run_left = pulled < 0 ? 0 : (run_left == 0 ? shape.run : run_left) - 1;
         if (run_left > 0) continue;
-        // A short walk now and then, so that the next pull is not always from the same spot.
-        const std::vector<int32_t> walkable = open_squares(room);
-        const std::vector<uint8_t> reached = room.reach(man);
-        const int32_t somewhere = walkable[pick(random, static_cast<int32_t>(walkable.size()))];
-        if (reached[somewhere]) man = somewhere;
+        wander(room, random, man);
     }
+    if (shape.drop_placed_boxes) drop_placed_boxes(room);
     int on_targets = 0;
     for (size_t square = 0; square < count; ++square) {
         on_targets += room.box[square] && room.target[square] ? 1 : 0;
     }
-    if (on_targets == shape.boxes || on_targets * 100 > shape.boxes * shape.max_on_target_percent)
-        return false;
+    int boxes = 0;
+    for (uint8_t box : room.box) boxes += box;
+    if (on_targets == boxes || on_targets * 100 > boxes * shape.max_on_target_percent) return false;
 
     level.release();
     level.create(shape.width, shape.height);

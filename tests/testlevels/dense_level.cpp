@@ -1,0 +1,61 @@
+#include "testlevels/dense_level.h"
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "random_pick.h"
+#include "testlevels/level_measures.h"
+#include "testlevels/pulled_level.h"
+
+namespace {
+
+// The shape a seed asks for, drawn from its own stream so that it does not echo the level's.
+PulledLevelShape dense_shape(uint32_t seed) {
+    std::mt19937 random(seed * 2654435761u + 1);
+    PulledLevelShape shape;
+    // Boxes left on their targets by the pulls are taken away, so more are placed, and on less
+    // floor each, than the level ends with.
+    shape.boxes = 12 + pick(random, 17);
+    const int floor = shape.boxes * (40 + pick(random, 16)) / 10;
+    const int rooms = 2 + pick(random, 2) + (floor > 110 ? 1 : 0);
+    // Room for the rooms to wander, and for the walls that keep them apart.
+    const double inner = floor * (17 + pick(random, 6)) / 10.0;
+    const double aspect = 0.8 + pick(random, 5) / 10.0;
+    const int32_t wide = std::clamp(static_cast<int32_t>(std::sqrt(inner) * aspect), 8, 18);
+    const int32_t high = std::clamp(static_cast<int32_t>(inner / wide), 8, 18);
+    shape.width = wide + 2;
+    shape.height = high + 2;
+    shape.goal_room = seed % 2 == 0;
+
+    // Each passage takes a few squares of the floor; the rest is shared out unevenly.
+    const int room_floor = floor - 2 * (rooms - 1);
+    std::vector<int> weights;
+    int total = 0;
+    for (int room = 0; room < rooms; ++room) total += weights.emplace_back(2 + pick(random, 3));
+    for (int room = 0; room < rooms; ++room) {
+        shape.room_floors.push_back(std::max(12, room_floor * weights[room] / total));
+    }
+    if (shape.goal_room) {
+        // The targets fill about half the room they are packed in, or the boxes could not be
+        // pulled out of it.
+        shape.room_floors[0] = std::max(shape.room_floors[0], shape.boxes * 2);
+    }
+    shape.pulls = 2000;
+    shape.run = 1;
+    shape.roomy_pulls = true;
+    shape.drop_placed_boxes = true;
+    return shape;
+}
+}  // namespace
+
+bool make_dense_level(uint32_t seed, TLevel& level) {
+    const PulledLevelShape shape = dense_shape(seed);
+    if (!make_pulled_level(seed, shape, level)) return false;
+    const LevelMeasures measures = measure_level(level);
+    // A box left on its target may never be pushed, so it is not counted among the boxes.
+    const int pushed = measures.boxes - measures.boxes_on_targets;
+    return pushed >= 10 && measures.boxes <= 24 && measures.floor >= 4 * measures.boxes &&
+           measures.floor <= 7 * pushed && measures.rooms >= 2;
+}
