@@ -17,7 +17,7 @@ struct PulledLevelShape {
     int run = 1;            // pulls of the same box in a row, which carry boxes farther
     int min_reach_percent = 0;  // of the open floor the man keeps after each pull
     // The man starts where he has the most room, and each pull is one of those that leave him
-    // about the most room to walk, taking boxes off targets rather than onto them.
+    // about the most room to walk, taking boxes off targets and away from where they began.
     bool roomy_pulls = false;
     // Long one-wide corridors walled in on both sides, tried before the scattered walls.
     int corridors = 0;
