@@ -12,14 +12,14 @@
 namespace {
 
 // The shape a seed asks for, drawn from its own stream so that it does not echo the level's.
-PulledLevelShape dense_shape(uint32_t seed) {
+PulledLevelShape dense_shape(uint32_t seed, bool goal_room) {
     std::mt19937 random(seed * 2654435761u + 1);
     PulledLevelShape shape;
     // Boxes left on their targets by the pulls are taken away, so more are placed, and on less
     // floor each, than the level ends with.
-    shape.boxes = 12 + pick(random, 17);
-    const int floor = shape.boxes * (40 + pick(random, 16)) / 10;
-    const int rooms = 2 + pick(random, 2) + (floor > 110 ? 1 : 0);
+    shape.boxes = 20 + pick(random, 13);
+    const int floor = shape.boxes * (40 + pick(random, 11)) / 10;
+    const int rooms = 3 + pick(random, 2);
     // Room for the rooms to wander, and for the walls that keep them apart.
     const double inner = floor * (17 + pick(random, 6)) / 10.0;
     const double aspect = 0.8 + pick(random, 5) / 10.0;
@@ -27,7 +27,7 @@ PulledLevelShape dense_shape(uint32_t seed) {
     const int32_t high = std::clamp(static_cast<int32_t>(inner / wide), 8, 18);
     shape.width = wide + 2;
     shape.height = high + 2;
-    shape.goal_room = seed % 2 == 0;
+    shape.goal_room = goal_room;
 
     // Each passage takes a few squares of the floor; the rest is shared out unevenly.
     const int room_floor = floor - 2 * (rooms - 1);
@@ -42,16 +42,18 @@ PulledLevelShape dense_shape(uint32_t seed) {
         // pulled out of it.
         shape.room_floors[0] = std::max(shape.room_floors[0], shape.boxes * 2);
     }
-    shape.pulls = 2000;
-    shape.run = 1;
-    shape.roomy_pulls = true;
+    shape.pulls = 10000;
+    shape.run = 16;
+    shape.min_reach_percent = 25;
+    shape.roomiest_start = true;
+    shape.keep_farthest = true;
     shape.drop_placed_boxes = true;
     return shape;
 }
 }  // namespace
 
-bool make_dense_level(uint32_t seed, TLevel& level) {
-    const PulledLevelShape shape = dense_shape(seed);
+bool make_dense_level(uint32_t seed, bool goal_room, TLevel& level) {
+    const PulledLevelShape shape = dense_shape(seed, goal_room);
     if (!make_pulled_level(seed, shape, level)) return false;
     const LevelMeasures measures = measure_level(level);
     // A box left on its target may never be pushed, so it is not counted among the boxes.

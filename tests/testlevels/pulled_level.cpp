@@ -149,6 +149,18 @@ int32_t distance_from_origin(const Room& room, int32_t square, int32_t origin) {
     return std::abs(square % width - origin % width) + std::abs(square / width - origin / width);
 }
 
+// How far the pulls have taken the boxes: first the boxes off targets, then the squares
+// between every box and where it began, added up.
+int64_t distance_from_origins(const Room& room) {
+    int64_t off_targets = 0, distance = 0;
+    for (int32_t square = 0; square < static_cast<int32_t>(room.box.size()); ++square) {
+        if (!room.box[square]) continue;
+        off_targets += room.target[square] ? 0 : 1;
+        distance += distance_from_origin(room, square, room.origin[square]);
+    }
+    return off_targets * static_cast<int64_t>(room.box.size()) * 4 + distance;
+}
+
 // Keeps the pulls that score about the best: the room they leave the man, a quarter
 // of the floor more for taking a box off a target (less for putting one on), and an eighth for each
 // step farther from where the box began. Where floor is scarce, pulls at random soon shut him
@@ -305,16 +317,32 @@ bool make_pulled_level(uint32_t seed, const PulledLevelShape& shape, TLevel& lev
         floor.erase(floor.begin() + chosen);
     }
     int32_t man = floor[pick(random, static_cast<int32_t>(floor.size()))];
-    if (shape.roomy_pulls) man = roomiest_square(room, floor);
+    if (shape.roomiest_start) man = roomiest_square(room, floor);
     int32_t pulled = -1;
     int run_left = 0;
+    // Every position passed through is pulled back from the solved one, so any may be kept.
+    Room farthest = room;
+    int32_t farthest_man = man;
+    int64_t farthest_distance = 0;
     for (int pull = 0; pull < shape.pulls; ++pull) {
         if (run_left == 0) pulled = -1;
         if (!pull_once(room, random, man, pulled, shape.min_reach_percent, shape.roomy_pulls))
             pulled = -1;
+        if (shape.keep_farthest && pulled >= 0) {
+            const int64_t distance = distance_from_origins(room);
+            if (distance >= farthest_distance) {
+                farthest_distance = distance;
+                farthest = room;
+                farthest_man = man;
+            }
+        }
         run_left = pulled < 0 ? 0 : (run_left == 0 ? shape.run : run_left) - 1;
         if (run_left > 0) continue;
         wander(room, random, man);
+    }
+    if (shape.keep_farthest) {
+        room = farthest;
+        man = farthest_man;
     }
     if (shape.drop_placed_boxes) drop_placed_boxes(room);
     int on_targets = 0;

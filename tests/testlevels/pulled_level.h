@@ -16,8 +16,10 @@ struct PulledLevelShape {
     int pulls = 60;         // attempted pulls; some may find no box to pull
     int run = 1;            // pulls of the same box in a row, which carry boxes farther
     int min_reach_percent = 0;  // of the open floor the man keeps after each pull
-    // The man starts where he has the most room, and each pull is one of those that leave him
-    // about the most room to walk, taking boxes off targets and away from where they began.
+    // The man starts where he has the most room to walk, not shut in among the boxes.
+    bool roomiest_start = false;
+    // Each pull is one of those that leave the man about the most room to walk, taking boxes
+    // off targets and away from where they began.
     bool roomy_pulls = false;
     // Long one-wide corridors walled in on both sides, tried before the scattered walls.
     int corridors = 0;
@@ -34,6 +36,10 @@ struct PulledLevelShape {
     // Once the pulls are done, boxes left on a target are taken away with the targets they came
     // from, so that fewer boxes than asked for may be left.
     bool drop_placed_boxes = false;
+    // The level starts from the position, of all those the pulls passed through, with the most
+    // boxes off targets and, among those, the boxes farthest from where they began, rather
+    // than from the last.
+    bool keep_farthest = false;
 };
 
 // False when this seed gave a level already solved or a room too small for the boxes; the
