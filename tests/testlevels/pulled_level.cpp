@@ -131,17 +131,6 @@ std::vector<int32_t> clustered_squares(const Room& room, std::mt19937& random, i
     return order;
 }
 
-// Squares the man reaches once the box on `box` is pulled one step in `direction`.
-int64_t reach_after_pull(Room& room, int32_t box, int direction) {
-    const int32_t stand = room.board.neighbour(box, direction);
-    room.box[box] = 0;
-    room.box[stand] = 1;
-    const std::vector<uint8_t> after = room.reach(room.board.neighbour(stand, direction));
-    room.box[stand] = 0;
-    room.box[box] = 1;
-    return std::count(after.begin(), after.end(), 1);
-}
-
 // Squares between the box on `square` and the target it came from, counted along rows and
 // columns.
 int32_t distance_from_origin(const Room& room, int32_t square, int32_t origin) {
@@ -159,29 +148,6 @@ int64_t distance_from_origins(const Room& room) {
         distance += distance_from_origin(room, square, room.origin[square]);
     }
     return off_targets * static_cast<int64_t>(room.box.size()) * 4 + distance;
-}
-
-// Keeps the pulls that score about the best: the room they leave the man, a quarter
-// of the floor more for taking a box off a target (less for putting one on), and an eighth for each
-// step farther from where the box began. Where floor is scarce, pulls at random soon shut him
-// into a corner with every box still around its target.
-void keep_roomiest(Room& room, std::vector<std::pair<int32_t, int>>& pulls) {
-    const int64_t floor = static_cast<int64_t>(open_squares(room).size());
-    std::vector<int64_t> score;
-    for (const auto& [box, direction] : pulls) {
-        const int32_t to = room.board.neighbour(box, direction);
-        const int32_t origin = room.origin[box];
-        const int32_t farther =
-            distance_from_origin(room, to, origin) - distance_from_origin(room, box, origin);
-        score.push_back(reach_after_pull(room, box, direction) +
-                        floor / 4 * (room.target[box] - room.target[to]) + floor / 8 * farther);
-    }
-    const int64_t best = *std::max_element(score.begin(), score.end());
-    size_t kept = 0;
-    for (size_t i = 0; i < pulls.size(); ++i) {
-        if (score[i] >= best - std::max<int64_t>(1, std::abs(best) / 10)) pulls[kept++] = pulls[i];
-    }
-    pulls.resize(kept);
 }
 
 // The free square from which the man reaches the most floor, first in square order.
@@ -205,10 +171,9 @@ int32_t roomiest_square(const Room& room, const std::vector<int32_t>& floor) {
 // One pull of a random box the man can get to (only of the box on `only`, when that is not
 // -1), if any: the man stands next to the box, steps away from it, and the box follows him.
 // `only` then names the box's new square. A pull that leaves the man less than
-// `min_reach_percent` of the open floor is taken back: he would stay shut in there. With
-// `roomy`, only pulls that leave him about the most room are taken.
-bool pull_once(Room& room, std::mt19937& random, int32_t& man, int32_t& only, int min_reach_percent,
-               bool roomy) {
+// `min_reach_percent` of the open floor is taken back: he would stay shut in there.
+bool pull_once(Room& room, std::mt19937& random, int32_t& man, int32_t& only,
+               int min_reach_percent) {
     const std::vector<uint8_t> reached = room.reach(man);
     std::vector<std::pair<int32_t, int>> pulls;
     for (int32_t square = 0; square < room.board.square_count(); ++square) {
@@ -220,7 +185,6 @@ bool pull_once(Room& room, std::mt19937& random, int32_t& man, int32_t& only, in
         }
     }
     if (pulls.empty()) return false;
-    if (roomy) keep_roomiest(room, pulls);
     const auto [box, direction] = pulls[pick(random, static_cast<int32_t>(pulls.size()))];
     const int32_t stand = room.board.neighbour(box, direction);
     room.box[box] = 0;
@@ -326,8 +290,7 @@ bool make_pulled_level(uint32_t seed, const PulledLevelShape& shape, TLevel& lev
     int64_t farthest_distance = 0;
     for (int pull = 0; pull < shape.pulls; ++pull) {
         if (run_left == 0) pulled = -1;
-        if (!pull_once(room, random, man, pulled, shape.min_reach_percent, shape.roomy_pulls))
-            pulled = -1;
+        if (!pull_once(room, random, man, pulled, shape.min_reach_percent)) pulled = -1;
         if (shape.keep_farthest && pulled >= 0) {
             const int64_t distance = distance_from_origins(room);
             if (distance >= farthest_distance) {

@@ -18,9 +18,6 @@ struct PulledLevelShape {
     int min_reach_percent = 0;  // of the open floor the man keeps after each pull
     // The man starts where he has the most room to walk, not shut in among the boxes.
     bool roomiest_start = false;
-    // Each pull is one of those that leave the man about the most room to walk, taking boxes
-    // off targets and away from where they began.
-    bool roomy_pulls = false;
     // Long one-wide corridors walled in on both sides, tried before the scattered walls.
     int corridors = 0;
     // When given, the board is instead carved out of solid wall as rooms of these many squares
