@@ -88,7 +88,7 @@ TEST(CheckTool, ReportsEachLevelWithItsVerdict) {
     const std::string lost = folder.write("lost", unsolvable);
     const auto rows = tsv_rows(run_checker("--tsv " + good + " " + lost).output);
     ASSERT_EQ(rows.size(), 3u);
-    for (const auto& row : rows) ASSERT_EQ(row.size(), 13u);
+    for (const auto& row : rows) ASSERT_EQ(row.size(), 17u);
     EXPECT_EQ(rows[0][1], "1");
     EXPECT_EQ(rows[0][2], "'Easy");
     EXPECT_EQ(rows[0][3], "optimal");
@@ -100,10 +100,13 @@ TEST(CheckTool, ReportsEachLevelWithItsVerdict) {
     // One box pushed one way, then the other box: counted by hand from "LrR" (or "RlL").
     EXPECT_EQ(rows[1][9].size(), 3u);
     const std::vector<std::string> changes_sessions_lines{"1", "2", "2"};
-    EXPECT_EQ(std::vector<std::string>(rows[1].begin() + 10, rows[1].end()),
+    EXPECT_EQ(std::vector<std::string>(rows[1].begin() + 10, rows[1].begin() + 13),
               changes_sessions_lines);
+    // Five floor squares for two boxes, and every one stood on by the man or a box.
+    EXPECT_EQ(std::vector<std::string>(rows[1].begin() + 13, rows[1].end()),
+              (std::vector<std::string>{"5", "2", "2.50", "0"}));
     EXPECT_EQ(rows[2][3], "unsolvable");
-    EXPECT_EQ(rows[2][10] + rows[2][11] + rows[2][12], "");
+    EXPECT_EQ(rows[2][10] + rows[2][11] + rows[2][12] + rows[2][13] + rows[2][16], "");
     // A limit gives "unknown", never a guess.
     const CheckerRun human = run_checker("--time 1e-9 " + good);
     EXPECT_NE(human.output.find("level 1 'Easy: unknown (time limit"), std::string::npos)

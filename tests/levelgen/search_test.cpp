@@ -80,11 +80,11 @@ TEST(LevelMeasures, CountWhatTheLevelMakesUseOf) {
     const Puzzle tight = board({"#######", "#@$  .#", "#######"});
     EXPECT_EQ(straight_line_pushes(tight), 3);
     EXPECT_EQ(idle_squares(tight, SolveLimits{}), 0);
-    // A side room the solution never enters.
+    // A side room the solution never enters, its doorway too.
     const Puzzle roomy = board({"#######", "#@$  .#", "## ####", "#    #", "#    #", "######"});
-    EXPECT_EQ(idle_squares(roomy, SolveLimits{}), 8);
-    // Round a corner: the box's path must be followed through the turn; only the man's
-    // starting corner is of no use.
+    EXPECT_EQ(idle_squares(roomy, SolveLimits{}), 9);
+    // Round a corner: the box's path must be followed through the turn; only the square
+    // beside the man's start is of no use.
     const Puzzle corner = board({"######", "#@   #", "# $  #", "#### #", "   #.#", "   ###"});
     EXPECT_EQ(idle_squares(corner, SolveLimits{}), 1);
     // Nothing of a level the solver cannot prove is of use.

@@ -7,6 +7,7 @@
 #include "file/atomic_file.h"
 #include "in_order.h"
 #include "level/collection.h"
+#include "level/floor_measures.h"
 #include "level/layout_checks.h"
 #include "level/level_text_convert.h"
 #include "level/solution_measures.h"
@@ -38,7 +39,7 @@ std::string without_tabs(std::string text) {
     return text;
 }
 
-void write_tsv_line(std::ostream& out, const std::string& path, int32_t number,
+void write_tsv_line(std::ostream& out, const std::string& path, const TLevel* level, int32_t number,
                     const std::string& title, const SolveResult& result) {
     const bool solved = result.status == SolveStatus::solved || result.status == SolveStatus::found;
     out << without_tabs(path) << '\t' << number << '\t' << without_tabs(title) << '\t'
@@ -54,9 +55,19 @@ void write_tsv_line(std::ostream& out, const std::string& path, int32_t number,
     if (solved) {
         const SolutionMeasures measures = measure_solution(result.path);
         out << '\t' << measures.box_changes << '\t' << measures.sessions << '\t'
-            << measures.box_lines << '\n';
+            << measures.box_lines;
+        // How much of the floor the solution puts to use; a solution that replayed always
+        // measures.
+        FloorMeasures floor;
+        if (level != nullptr && measure_floor(*level, result.path, floor)) {
+            out << '\t' << floor.floor << '\t' << floor.boxes << '\t' << std::setprecision(2)
+                << floor.floor_per_box() << '\t' << floor.idle;
+        } else {
+            out << "\t\t\t\t";
+        }
+        out << '\n';
     } else {
-        out << "\t\t\t\n";
+        out << "\t\t\t\t\t\t\t\n";
     }
 }
 
@@ -171,7 +182,7 @@ std::string prove_level(const LoadedFile& file, int32_t index, const CheckOption
     if (!fault.empty()) {
         write_fault(line, options.tsv, file.path, index + 1, title, fault);
     } else if (options.tsv) {
-        write_tsv_line(line, file.path, index + 1, title, result);
+        write_tsv_line(line, file.path, level, index + 1, title, result);
     } else {
         write_line(line, file.path, index + 1, title, result, options.optimise);
     }

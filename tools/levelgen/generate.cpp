@@ -5,31 +5,11 @@
 
 #include "arena.h"
 #include "greedy.h"
-#include "level/move_letters.h"
+#include "level/floor_measures.h"
 #include "search.h"
 #include "solver/board.h"
 #include "solver/solver.h"
 #include "trim.h"
-
-namespace {
-
-// Every board square a box stands on while the man walks `path` (l r u d a step, L R U D a
-// push), the boxes' start squares included.
-std::vector<bool> box_squares_along(const Puzzle& puzzle, const BoardRoom& board,
-                                    const std::string& path) {
-    std::vector<bool> used = puzzle.boxes;
-    int man = puzzle.man;
-    for (const char letter : path) {
-        int direction = 0;
-        bool push = false;
-        if (!read_move_letter(letter, direction, push)) break;
-        man = board.neighbour(man, direction);
-        if (push) used[static_cast<size_t>(board.neighbour(man, direction))] = true;
-    }
-    return used;
-}
-
-}  // namespace
 
 Puzzle placed(const Puzzle& room, const Arena& arena, const StateKey& key) {
     Puzzle puzzle = room;
@@ -64,19 +44,10 @@ int idle_squares(const Puzzle& puzzle, const SolveLimits& limits) {
 }
 
 int idle_squares_along(const Puzzle& puzzle, const std::string& path) {
-    const BoardRoom board = room_board(puzzle);
-    const std::vector<bool> box_squares = box_squares_along(puzzle, board, path);
-    const Arena arena(board, puzzle.man);
-    int idle = 0;
-    for (int cell = 0; cell < arena.size(); ++cell) {
-        bool used = box_squares[static_cast<size_t>(arena.board_square(cell))];
-        for (int d = 0; d < 4 && !used; ++d) {
-            const int next = arena.neighbour(cell, d);
-            used = next >= 0 && box_squares[static_cast<size_t>(arena.board_square(next))];
-        }
-        idle += used ? 0 : 1;
-    }
-    return idle;
+    FloorMeasures measures;
+    if (!measure_floor(game_level(puzzle), path, measures))
+        return static_cast<int>(puzzle.squares.size());
+    return measures.idle;
 }
 
 std::optional<CarvedRoom> carve_floor(std::mt19937& random, const GenerateOptions& options) {

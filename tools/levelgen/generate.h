@@ -34,12 +34,12 @@ struct Generated {
 // how far the level would be if the boxes never got in each other's way.
 int straight_line_pushes(const Puzzle& puzzle);
 
-// Floor squares that the solver's solution with the fewest pushes neither moves a box over nor
-// pushes from: room the level could do without. Every square when the solver proves none.
+// The idle squares (level/floor_measures.h) of the solver's solution with the fewest pushes:
+// room the level could do without. Every square of the board when the solver proves none.
 int idle_squares(const Puzzle& puzzle, const SolveLimits& limits);
 
-// Floor squares that `path` (move letters from the puzzle's start) neither moves a box over nor
-// pushes from.
+// The idle squares of `path` (move letters from the puzzle's start); every square of the board
+// when it does not solve the puzzle.
 int idle_squares_along(const Puzzle& puzzle, const std::string& path);
 
 // The room with the boxes and man of a search position (see search.h).

@@ -5,6 +5,8 @@
 #include <sstream>
 #include <string>
 
+#include "collection_figures.h"
+
 namespace {
 
 // "least / middle / largest" of the values.
@@ -19,6 +21,18 @@ std::string spread(std::vector<Number> values) {
 
 std::string rounded(double value) {
     return std::to_string(static_cast<long long>(std::lround(value)));
+}
+
+std::string one_place(double value) {
+    std::ostringstream text;
+    text.setf(std::ios::fixed);
+    text.precision(1);
+    text << value;
+    return text.str();
+}
+
+std::string percent(double share) {
+    return rounded(share * 100) + "%";
 }
 
 struct CollectionRows {
@@ -52,15 +66,21 @@ void write_library_summary(const std::vector<MeasuredLevel>& table, const std::v
            "pushed before; sessions are runs of pushes with no step of the man between them; box "
            "lines are runs of pushes of one box in one direction. Positions are those the solver "
            "met proving the level, or before its time ran out for a level it only solved; the "
-           "bound is the fewest pushes proven possible.\n\n"
+           "bound is the fewest pushes proven possible. The floor is the squares the man can reach "
+           "from his start with every box taken away; floor per box divides it by the boxes the "
+           "solution pushes (a box that starts on a target and is never pushed counts neither as "
+           "a box nor as using its square); an idle square is a floor square that neither the man "
+           "nor a pushed box ever stands on along the solution.\n\n"
            "Difficulty, by which each collection runs: pushes + 2 x box changes + 10 x "
            "log10(1 + positions).\n\n";
     out << "| Collection | Levels | Optimal | Solved | Boxes | Pushes | Box changes | Positions "
-           "| Difficulty |\n|---|---|---|---|---|---|---|---|---|\n";
+           "| Floor per box | Idle share | Difficulty "
+           "|\n|---|---|---|---|---|---|---|---|---|---|---|\n";
     for (const auto& collection : collections) {
         int optimal = 0, solved = 0;
         std::vector<int> box_counts, pushes, changes;
         std::vector<long long> positions, scores;
+        std::vector<double> floor_per_box, idle_share;
         for (const size_t row : collection.rows) {
             const MeasuredLevel& level = table[row];
             optimal += level.result == "optimal";
@@ -70,17 +90,24 @@ void write_library_summary(const std::vector<MeasuredLevel>& table, const std::v
             changes.push_back(level.box_changes);
             positions.push_back(level.positions);
             scores.push_back(std::lround(difficulty(level)));
+            floor_per_box.push_back(level.floor_per_box());
+            idle_share.push_back(level.idle_share());
         }
         out << "| " << collection.name << " | " << collection.rows.size() << " | " << optimal
             << " | " << solved << " | " << spread(box_counts) << " | " << spread(pushes) << " | "
-            << spread(changes) << " | " << spread(positions) << " | " << spread(scores) << " |\n";
+            << spread(changes) << " | " << spread(positions) << " | "
+            << one_place(median(floor_per_box)) << " | " << percent(median(idle_share)) << " / "
+            << percent(nearest_rank_percentile(idle_share, 90)) << " | " << spread(scores)
+            << " |\n";
     }
-    out << "\nEach cell gives the least, middle and largest value of the collection.\n";
+    out << "\nEach cell gives the least, middle and largest value of the collection; floor per box "
+           "gives the median of its levels, idle share the median and the 90th percentile "
+           "(nearest rank).\n";
     for (const auto& collection : collections) {
         out << "\n## " << collection.name
             << "\n\n| Level | Title | Result | Boxes | Pushes | Moves | Bound | Box changes | "
-               "Sessions | Box lines | Positions | Difficulty |\n"
-               "|---|---|---|---|---|---|---|---|---|---|---|---|\n";
+               "Sessions | Box lines | Positions | Floor | Floor per box | Idle | Difficulty |\n"
+               "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n";
         for (const size_t row : collection.rows) {
             const MeasuredLevel& level = table[row];
             std::string title = level.title;
@@ -89,7 +116,8 @@ void write_library_summary(const std::vector<MeasuredLevel>& table, const std::v
                 << (row < boxes.size() ? boxes[row] : 0) << " | " << level.pushes << " | "
                 << level.moves << " | " << level.bound << " | " << level.box_changes << " | "
                 << level.sessions << " | " << level.box_lines << " | " << level.positions << " | "
-                << rounded(difficulty(level)) << " |\n";
+                << level.floor << " | " << one_place(level.floor_per_box()) << " | " << level.idle
+                << " | " << rounded(difficulty(level)) << " |\n";
         }
     }
 }

@@ -2,9 +2,10 @@
 # Proves every shipped level with the checker's default limits (ten seconds and 1024 MB for the
 # proof: --find gives the proof a fifth of --time), then looks for any solution in the other 40
 # seconds where the optimum is not proven; the tutorial first and the rest by name.
-#   write:   keeps the results as docs/measures.tsv, sorts each collection but the first three
-#            by difficulty (the first keep their order: players' best results are kept by level
-#            number), and writes the table's summary as docs/levels.md
+#   write:   keeps the results as docs/measures.tsv and writes the table's summary as
+#            docs/levels.md. It never reorders a collection: players' best results are kept by
+#            level number, so a collection is put in order once, by `pushwell-levelgen order`,
+#            before it first ships.
 #   compare: holds the results to docs/measures.tsv: a level proven optimal there must be proven
 #            again with the same counts and positions, any other must at least be solved
 # Usage: measure_library.sh BUILD_DIR write|compare
@@ -25,12 +26,6 @@ trap 'rm -f "$results"' EXIT
 case $mode in
 write)
     cp "$results" docs/measures.tsv
-    for file in "${files[@]}"; do
-        case $file in
-        levels/default | levels/Cellars | levels/Foundry) ;;
-        *) "$build/pushwell-levelgen" order docs/measures.tsv "$file" ;;
-        esac
-    done
     "$build/pushwell-levelgen" summary docs/measures.tsv >docs/levels.md
     ;;
 compare)

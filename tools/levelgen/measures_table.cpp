@@ -36,7 +36,7 @@ bool read_number(const std::string& text, Number& value) {
 
 std::optional<MeasuredLevel> read_measures_line(const std::string& line) {
     const std::vector<std::string> fields = split_tabs(line);
-    if (fields.size() != 13) return std::nullopt;
+    if (fields.size() != 17) return std::nullopt;
     MeasuredLevel level;
     level.file = fields[0];
     level.title = fields[2];
@@ -46,7 +46,9 @@ std::optional<MeasuredLevel> read_measures_line(const std::string& line) {
         read_number(fields[1], level.level) && read_number(fields[4], level.moves) &&
         read_number(fields[5], level.pushes) && read_number(fields[6], level.bound) &&
         read_number(fields[7], level.positions) && read_number(fields[10], level.box_changes) &&
-        read_number(fields[11], level.sessions) && read_number(fields[12], level.box_lines);
+        read_number(fields[11], level.sessions) && read_number(fields[12], level.box_lines) &&
+        read_number(fields[13], level.floor) && read_number(fields[14], level.boxes) &&
+        read_number(fields[16], level.idle);
     if (!numbers || level.level < 1) return std::nullopt;
     return level;
 }

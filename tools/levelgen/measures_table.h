@@ -21,6 +21,13 @@ struct MeasuredLevel {
     int32_t box_changes = 0;
     int32_t sessions = 0;
     int32_t box_lines = 0;
+    // The floor the solution puts to use (level/floor_measures.h).
+    int32_t floor = 0;
+    int32_t boxes = 0;  // boxes the solution pushes
+    int32_t idle = 0;
+
+    double floor_per_box() const { return boxes > 0 ? static_cast<double>(floor) / boxes : 0.0; }
+    double idle_share() const { return floor > 0 ? static_cast<double>(idle) / floor : 0.0; }
 };
 
 // The line read back, or nothing for a line that is not a level's line of the table.
