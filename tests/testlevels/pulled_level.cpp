@@ -217,6 +217,32 @@ void drop_placed_boxes(Room& room) {
     }
 }
 
+// Places `count` boxes on targets in groups of up to `group`, each group packed around a random
+// square of a random room (`room_of` gives each square's room, -1 outside any). False when some
+// group finds its room full.
+bool place_target_groups(Room& room, std::mt19937& random, int count, int group,
+                         const std::vector<int>& room_of, std::vector<int32_t>& floor) {
+    const int rooms = *std::max_element(room_of.begin(), room_of.end()) + 1;
+    for (int placed = 0; placed < count;) {
+        const int chosen = pick(random, rooms);
+        std::vector<uint8_t> within(room_of.size(), 0);
+        bool any = false;
+        for (size_t square = 0; square < room_of.size(); ++square) {
+            within[square] = room_of[square] == chosen && room.open(static_cast<int32_t>(square));
+            any = any || within[square];
+        }
+        if (!any) return false;
+        const int size = std::min(group, count - placed);
+        for (int32_t square : clustered_squares(room, random, size, within)) {
+            room.box[square] = room.target[square] = 1;
+            room.origin[square] = square;
+            floor.erase(std::find(floor.begin(), floor.end(), square));
+            ++placed;
+        }
+    }
+    return true;
+}
+
 // A short walk now and then, so that the next pull is not always from the same spot.
 void wander(const Room& room, std::mt19937& random, int32_t& man) {
     const std::vector<int32_t> walkable = open_squares(room);
@@ -240,6 +266,7 @@ bool make_pulled_level(uint32_t seed, const PulledLevelShape& shape, TLevel& lev
               std::vector<uint8_t>(count, 0), std::vector<int32_t>(count, 0)};
     // Where the room of targets and other targets must lie; anywhere if empty.
     std::vector<uint8_t> goal_squares, target_squares;
+    std::vector<int> room_of;
     if (shape.room_floors.empty()) {
         for (int c = 0; c < shape.corridors; ++c) raise_corridor(room, wall, random);
         raise_inner_walls(room, wall, random, shape.wall_percent);
@@ -249,6 +276,7 @@ bool make_pulled_level(uint32_t seed, const PulledLevelShape& shape, TLevel& lev
             return false;
         }
         wall = carved.wall;
+        room_of = carved.room;
         // Not in passages, where a box would shut the man out of a room before the first pull.
         for (int owner : carved.room) {
             goal_squares.push_back(owner == 0);
@@ -274,7 +302,12 @@ bool make_pulled_level(uint32_t seed, const PulledLevelShape& shape, TLevel& lev
                     floor.end());
         if (static_cast<int>(floor.size()) <= (shape.goal_room ? 0 : shape.boxes)) return false;
     }
-    for (int b = shape.goal_room ? shape.boxes : 0; b < shape.boxes; ++b) {
+    const bool grouped = !shape.goal_room && shape.target_group > 0 && !room_of.empty();
+    if (grouped &&
+        !place_target_groups(room, random, shape.boxes, shape.target_group, room_of, floor)) {
+        return false;
+    }
+    for (int b = shape.goal_room || grouped ? shape.boxes : 0; b < shape.boxes; ++b) {
         const int32_t chosen = pick(random, static_cast<int32_t>(floor.size()));
         room.box[floor[chosen]] = room.target[floor[chosen]] = 1;
         room.origin[floor[chosen]] = floor[chosen];

@@ -27,6 +27,10 @@ struct PulledLevelShape {
     // Targets packed together as one room of targets around a random square, rather than
     // scattered over the floor.
     bool goal_room = false;
+    // Scattered targets lie instead in groups of about this many, each group within one room of
+    // a carved board, so that boxes are carried through passages from room to room; 0 leaves
+    // them scattered one by one.
+    int target_group = 0;
     // Most boxes that may still stand on targets when the pulls are done; more and the seed
     // gives no level.
     int max_on_target_percent = 100;
