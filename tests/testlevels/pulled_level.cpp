@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "carved_rooms.h"
 #include "level/board_room.h"
+#include "random_pick.h"
 
 namespace {
 
@@ -30,6 +32,8 @@ BoardRoom walled_board(int32_t width, int32_t height, const std::vector<uint8_t>
 struct Room {
     BoardRoom board;
     std::vector<uint8_t> box, target;
+    // For each box, the target it stood on when the pulls began (its square until filled in).
+    std::vector<int32_t> origin;
 
     int32_t at(int32_t column, int32_t row) const { return column + row * board.width(); }
     bool open(int32_t square) const { return board.is_free(square) && !box[square]; }
@@ -49,11 +53,6 @@ struct Room {
         return seen;
     }
 };
-
-// Uniform enough, and unlike the standard distributions the same on every library.
-int32_t pick(std::mt19937& random, int32_t count) {
-    return static_cast<int32_t>(random() % static_cast<uint32_t>(count));
-}
 
 std::vector<int32_t> open_squares(const Room& room) {
     std::vector<int32_t> squares;
@@ -106,9 +105,16 @@ void raise_corridor(Room& room, std::vector<uint8_t>& wall, std::mt19937& random
     }
 }
 
-// The `count` open squares nearest a random one, as a room of targets would lie.
-std::vector<int32_t> clustered_squares(const Room& room, std::mt19937& random, int count) {
-    const std::vector<int32_t> floor = open_squares(room);
+// The `count` open squares nearest a random one, as a room of targets would lie: all within
+// the squares marked in `within`, unless it is empty.
+std::vector<int32_t> clustered_squares(const Room& room, std::mt19937& random, int count,
+                                       const std::vector<uint8_t>& within) {
+    std::vector<int32_t> floor = open_squares(room);
+    if (!within.empty()) {
+        floor.erase(std::remove_if(floor.begin(), floor.end(),
+                                   [&](int32_t square) { return !within[square]; }),
+                    floor.end());
+    }
     std::vector<int32_t> order{floor[pick(random, static_cast<int32_t>(floor.size()))]};
     std::vector<uint8_t> seen(room.box.size(), 0);
     seen[order.front()] = 1;
@@ -116,12 +122,50 @@ std::vector<int32_t> clustered_squares(const Room& room, std::mt19937& random, i
         for (int direction = 0; direction < 4; ++direction) {
             const int32_t next = room.board.neighbour(order[head], direction);
             if (!room.open(next) || seen[next]) continue;
+            if (!within.empty() && !within[next]) continue;
             seen[next] = 1;
             order.push_back(next);
         }
     }
     if (static_cast<int>(order.size()) > count) order.resize(count);
     return order;
+}
+
+// Squares between the box on `square` and the target it came from, counted along rows and
+// columns.
+int32_t distance_from_origin(const Room& room, int32_t square, int32_t origin) {
+    const int32_t width = room.board.width();
+    return std::abs(square % width - origin % width) + std::abs(square / width - origin / width);
+}
+
+// How far the pulls have taken the boxes: first the boxes off targets, then the squares
+// between every box and where it began, added up.
+int64_t distance_from_origins(const Room& room) {
+    int64_t off_targets = 0, distance = 0;
+    for (int32_t square = 0; square < static_cast<int32_t>(room.box.size()); ++square) {
+        if (!room.box[square]) continue;
+        off_targets += room.target[square] ? 0 : 1;
+        distance += distance_from_origin(room, square, room.origin[square]);
+    }
+    return off_targets * static_cast<int64_t>(room.box.size()) * 4 + distance;
+}
+
+// The free square from which the man reaches the most floor, first in square order.
+int32_t roomiest_square(const Room& room, const std::vector<int32_t>& floor) {
+    int32_t best = floor.front();
+    int64_t most = -1;
+    std::vector<uint8_t> counted(room.box.size(), 0);
+    for (int32_t square : floor) {
+        if (counted[square]) continue;
+        const std::vector<uint8_t> reached = room.reach(square);
+        const int64_t reach = std::count(reached.begin(), reached.end(), 1);
+        for (size_t other = 0; other < reached.size(); ++other) counted[other] |= reached[other];
+        if (reach > most) {
+            most = reach;
+            best = square;
+        }
+    }
+    return best;
 }
 
 // One pull of a random box the man can get to (only of the box on `only`, when that is not
@@ -145,6 +189,7 @@ bool pull_once(Room& room, std::mt19937& random, int32_t& man, int32_t& only,
     const int32_t stand = room.board.neighbour(box, direction);
     room.box[box] = 0;
     room.box[stand] = 1;
+    std::swap(room.origin[box], room.origin[stand]);
     const int32_t stepped = room.board.neighbour(stand, direction);
     if (min_reach_percent > 0) {
         const std::vector<uint8_t> after = room.reach(stepped);
@@ -153,12 +198,57 @@ bool pull_once(Room& room, std::mt19937& random, int32_t& man, int32_t& only,
         if (reach * 100 < static_cast<int64_t>(open_squares(room).size()) * min_reach_percent) {
             room.box[stand] = 0;
             room.box[box] = 1;
+            std::swap(room.origin[box], room.origin[stand]);
             return false;
         }
     }
     man = stepped;
     only = stand;
     return true;
+}
+// Takes away every box standing on a target, with the target it came from. Pushing the other
+// boxes back the way they were pulled still solves the level: their pushes never needed those
+// boxes, which only stood in the way.
+void drop_placed_boxes(Room& room) {
+    for (size_t square = 0; square < room.box.size(); ++square) {
+        if (!room.box[square] || !room.target[square]) continue;
+        room.box[square] = 0;
+        room.target[room.origin[square]] = 0;
+    }
+}
+
+// Places `count` boxes on targets in groups of up to `group`, each group packed around a random
+// square of a random room (`room_of` gives each square's room, -1 outside any). False when some
+// group finds its room full.
+bool place_target_groups(Room& room, std::mt19937& random, int count, int group,
+                         const std::vector<int>& room_of, std::vector<int32_t>& floor) {
+    const int rooms = *std::max_element(room_of.begin(), room_of.end()) + 1;
+    for (int placed = 0; placed < count;) {
+        const int chosen = pick(random, rooms);
+        std::vector<uint8_t> within(room_of.size(), 0);
+        bool any = false;
+        for (size_t square = 0; square < room_of.size(); ++square) {
+            within[square] = room_of[square] == chosen && room.open(static_cast<int32_t>(square));
+            any = any || within[square];
+        }
+        if (!any) return false;
+        const int size = std::min(group, count - placed);
+        for (int32_t square : clustered_squares(room, random, size, within)) {
+            room.box[square] = room.target[square] = 1;
+            room.origin[square] = square;
+            floor.erase(std::find(floor.begin(), floor.end(), square));
+            ++placed;
+        }
+    }
+    return true;
+}
+
+// A short walk now and then, so that the next pull is not always from the same spot.
+void wander(const Room& room, std::mt19937& random, int32_t& man) {
+    const std::vector<int32_t> walkable = open_squares(room);
+    const std::vector<uint8_t> reached = room.reach(man);
+    const int32_t somewhere = walkable[pick(random, static_cast<int32_t>(walkable.size()))];
+    if (reached[somewhere]) man = somewhere;
 }
 }  // namespace
 
@@ -173,42 +263,91 @@ bool make_pulled_level(uint32_t seed, const PulledLevelShape& shape, TLevel& lev
         }
     }
     Room room{walled_board(shape.width, shape.height, wall), std::vector<uint8_t>(count, 0),
-              std::vector<uint8_t>(count, 0)};
-    for (int c = 0; c < shape.corridors; ++c) raise_corridor(room, wall, random);
-    raise_inner_walls(room, wall, random, shape.wall_percent);
+              std::vector<uint8_t>(count, 0), std::vector<int32_t>(count, 0)};
+    // Where the room of targets and other targets must lie; anywhere if empty.
+    std::vector<uint8_t> goal_squares, target_squares;
+    std::vector<int> room_of;
+    if (shape.room_floors.empty()) {
+        for (int c = 0; c < shape.corridors; ++c) raise_corridor(room, wall, random);
+        raise_inner_walls(room, wall, random, shape.wall_percent);
+    } else {
+        CarvedRooms carved;
+        if (!carve_rooms(random, shape.width, shape.height, shape.room_floors, carved)) {
+            return false;
+        }
+        wall = carved.wall;
+        room_of = carved.room;
+        // Not in passages, where a box would shut the man out of a room before the first pull.
+        for (int owner : carved.room) {
+            goal_squares.push_back(owner == 0);
+            target_squares.push_back(owner >= 0);
+        }
+        room.board = walled_board(shape.width, shape.height, wall);
+    }
     std::vector<int32_t> floor = open_squares(room);
     if (static_cast<int>(floor.size()) < shape.boxes + 2) return false;
     if (shape.goal_room) {
-        for (int32_t square : clustered_squares(room, random, shape.boxes)) {
+        const std::vector<int32_t> goals =
+            clustered_squares(room, random, shape.boxes, goal_squares);
+        if (static_cast<int>(goals.size()) < shape.boxes) return false;
+        for (int32_t square : goals) {
             room.box[square] = room.target[square] = 1;
+            room.origin[square] = square;
             floor.erase(std::find(floor.begin(), floor.end(), square));
         }
     }
-    for (int b = shape.goal_room ? shape.boxes : 0; b < shape.boxes; ++b) {
+    if (!target_squares.empty()) {
+        floor.erase(std::remove_if(floor.begin(), floor.end(),
+                                   [&](int32_t square) { return !target_squares[square]; }),
+                    floor.end());
+        if (static_cast<int>(floor.size()) <= (shape.goal_room ? 0 : shape.boxes)) return false;
+    }
+    const bool grouped = !shape.goal_room && shape.target_group > 0 && !room_of.empty();
+    if (grouped &&
+        !place_target_groups(room, random, shape.boxes, shape.target_group, room_of, floor)) {
+        return false;
+    }
+    for (int b = shape.goal_room || grouped ? shape.boxes : 0; b < shape.boxes; ++b) {
         const int32_t chosen = pick(random, static_cast<int32_t>(floor.size()));
         room.box[floor[chosen]] = room.target[floor[chosen]] = 1;
+        room.origin[floor[chosen]] = floor[chosen];
         floor.erase(floor.begin() + chosen);
     }
     int32_t man = floor[pick(random, static_cast<int32_t>(floor.size()))];
+    if (shape.roomiest_start) man = roomiest_square(room, floor);
     int32_t pulled = -1;
     int run_left = 0;
+    // Every position passed through is pulled back from the solved one, so any may be kept.
+    Room farthest = room;
+    int32_t farthest_man = man;
+    int64_t farthest_distance = 0;
     for (int pull = 0; pull < shape.pulls; ++pull) {
         if (run_left == 0) pulled = -1;
         if (!pull_once(room, random, man, pulled, shape.min_reach_percent)) pulled = -1;
+        if (shape.keep_farthest && pulled >= 0) {
+            const int64_t distance = distance_from_origins(room);
+            if (distance >= farthest_distance) {
+                farthest_distance = distance;
+                farthest = room;
+                farthest_man = man;
+            }
+        }
         run_left = pulled < 0 ? 0 : (run_left == 0 ? shape.run : run_left) - 1;
         if (run_left > 0) continue;
-        // A short walk now and then, so that the next pull is not always from the same spot.
-        const std::vector<int32_t> walkable = open_squares(room);
-        const std::vector<uint8_t> reached = room.reach(man);
-        const int32_t somewhere = walkable[pick(random, static_cast<int32_t>(walkable.size()))];
-        if (reached[somewhere]) man = somewhere;
+        wander(room, random, man);
     }
+    if (shape.keep_farthest) {
+        room = farthest;
+        man = farthest_man;
+    }
+    if (shape.drop_placed_boxes) drop_placed_boxes(room);
     int on_targets = 0;
     for (size_t square = 0; square < count; ++square) {
         on_targets += room.box[square] && room.target[square] ? 1 : 0;
     }
-    if (on_targets == shape.boxes || on_targets * 100 > shape.boxes * shape.max_on_target_percent)
-        return false;
+    int boxes = 0;
+    for (uint8_t box : room.box) boxes += box;
+    if (on_targets == boxes || on_targets * 100 > boxes * shape.max_on_target_percent) return false;
 
     level.release();
     level.create(shape.width, shape.height);

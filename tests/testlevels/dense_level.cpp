@@ -1,0 +1,78 @@
+#include "testlevels/dense_level.h"
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+#include <vector>
+
+#include "random_pick.h"
+#include "testlevels/level_measures.h"
+#include "testlevels/pulled_level.h"
+
+namespace {
+
+// The shape a seed asks for, drawn from its own stream so that it does not echo the level's.
+PulledLevelShape dense_shape(uint32_t seed, bool goal_room) {
+    std::mt19937 random(seed * 2654435761u + 1);
+    PulledLevelShape shape;
+    // Boxes left on their targets by the pulls are taken away, so more are placed, and on less
+    // floor each, than the level ends with.
+    shape.boxes = 20 + pick(random, 13);
+    const int floor = shape.boxes * ((goal_room ? 40 : 35) + pick(random, 11)) / 10;
+    const int rooms = 3 + pick(random, 2);
+    // Room for the rooms to wander, and for the walls that keep them apart.
+    const double inner = floor * (17 + pick(random, 6)) / 10.0;
+    const double aspect = 0.8 + pick(random, 5) / 10.0;
+    const int32_t wide = std::clamp(static_cast<int32_t>(std::sqrt(inner) * aspect), 8, 18);
+    const int32_t high = std::clamp(static_cast<int32_t>(inner / wide), 8, 18);
+    shape.width = wide + 2;
+    shape.height = high + 2;
+    shape.goal_room = goal_room;
+
+    // Each passage takes a few squares of the floor; the rest is shared out unevenly.
+    const int room_floor = floor - 2 * (rooms - 1);
+    std::vector<int> weights;
+    int total = 0;
+    for (int room = 0; room < rooms; ++room) total += weights.emplace_back(2 + pick(random, 3));
+    for (int room = 0; room < rooms; ++room) {
+        shape.room_floors.push_back(std::max(12, room_floor * weights[room] / total));
+    }
+    if (shape.goal_room) {
+        // The targets fill most of the room they are packed in, as in expert levels: the
+        // boxes pulled out of it are few, so many boards are tried for each seed.
+        shape.room_floors[0] = shape.boxes * 3 / 2;
+    } else {
+        // Targets in small groups in several rooms: boxes cross passages to reach them.
+        shape.target_group = 3 + pick(random, 3);
+    }
+    shape.pulls = 10000;
+    shape.run = 16;
+    shape.min_reach_percent = 25;
+    shape.roomiest_start = true;
+    shape.keep_farthest = true;
+    shape.drop_placed_boxes = true;
+    return shape;
+}
+
+constexpr uint32_t boards_per_seed = 16;
+
+// One board of the seed's: false when it breaks the dense set's shape.
+bool make_board(uint32_t seed, bool goal_room, TLevel& level) {
+    const PulledLevelShape shape = dense_shape(seed, goal_room);
+    if (!make_pulled_level(seed, shape, level)) return false;
+    const LevelMeasures measures = measure_level(level);
+    // A box left on its target may never be pushed, so it is not counted among the boxes.
+    const int pushed = measures.boxes - measures.boxes_on_targets;
+    return pushed >= 16 && measures.boxes <= 24 && measures.floor >= 4 * measures.boxes &&
+           measures.floor <= 7 * pushed && measures.rooms >= 2;
+}
+}  // namespace
+
+bool make_dense_level(uint32_t seed, bool goal_room, TLevel& level) {
+    // A full room of targets lets few boxes be pulled out of it, so most boards give no level:
+    // each seed tries several boards of its own, whose numbers no other seed's share.
+    for (uint32_t board = 0; board < boards_per_seed; ++board) {
+        if (make_board(seed * boards_per_seed + board, goal_room, level)) return true;
+    }
+    return false;
+}

@@ -1,0 +1,59 @@
+#include "testlevels/level_measures.h"
+
+#include <vector>
+
+#include "level/board_room.h"
+
+namespace {
+
+// Squares marked in `in` joined side to side with `from`, marked in `seen`.
+int flood(const BoardRoom& board, const std::vector<uint8_t>& in, int32_t from,
+          std::vector<uint8_t>& seen) {
+    std::vector<int32_t> stack{from};
+    seen[from] = 1;
+    int count = 0;
+    while (!stack.empty()) {
+        const int32_t at = stack.back();
+        stack.pop_back();
+        ++count;
+        for (int direction = 0; direction < 4; ++direction) {
+            const int32_t next = board.neighbour(at, direction);
+            if (next == BoardRoom::no_square || !in[next] || seen[next]) continue;
+            seen[next] = 1;
+            stack.push_back(next);
+        }
+    }
+    return count;
+}
+}  // namespace
+
+LevelMeasures measure_level(const TLevel& level) {
+    LevelMeasures measures;
+    BoardRoom board;
+    if (!board.load_room(level) || !board.is_free(board.man_start())) return measures;
+    const int32_t width = board.width(), count = board.square_count();
+    for (int32_t box : board.start_boxes()) {
+        ++measures.boxes;
+        measures.boxes_on_targets += board.is_target(box) ? 1 : 0;
+    }
+    std::vector<uint8_t> free(count, 0), floor(count, 0);
+    for (int32_t square = 0; square < count; ++square) free[square] = board.is_free(square);
+    measures.floor = flood(board, free, board.man_start(), floor);
+
+    std::vector<uint8_t> room(count, 0), seen(count, 0);
+    for (int32_t square = 0; square + width + 1 < count; ++square) {
+        if (square % width == width - 1) continue;
+        const int32_t block[] = {square, square + 1, square + width, square + width + 1};
+        bool open = true;
+        for (int32_t at : block) open = open && floor[at];
+        if (!open) continue;
+        for (int32_t at : block) room[at] = 1;
+    }
+    for (int32_t square = 0; square < count; ++square) {
+        if (room[square] && !seen[square]) {
+            ++measures.rooms;
+            flood(board, room, square, seen);
+        }
+    }
+    return measures;
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+
+#include "level/level.h"
+
+// How crowded and how divided a level is, as the dense benchmark set is described.
+struct LevelMeasures {
+    int boxes = 0;
+    int boxes_on_targets = 0;
+    // Squares the man reaches from his start with every box taken away.
+    int floor = 0;
+    // Stretches of room floor, joined side to side: a room square is one covered by some 2 x 2
+    // block of floor, so one-wide passages between rooms belong to none.
+    int rooms = 0;
+};
+
+LevelMeasures measure_level(const TLevel& level);
