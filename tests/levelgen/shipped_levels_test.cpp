@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,20 @@ TEST_P(ShippedCollection, EveryLevelIsWellFormedTitledAndFits) {
         EXPECT_LE(level.get_width(), 26) << where;
         EXPECT_LE(level.get_height(), 17) << where;
     }
+}
+
+// A retired collection's name stays retired: players' results under it belong to its old levels.
+TEST(ShippedLevels, NoCollectionTakesARetiredName) {
+    std::ifstream retired(std::string(PUSHWELL_SOURCE_DIR) +
+                          "/tools/levelgen/retired_collections.txt");
+    ASSERT_TRUE(retired.is_open());
+    int names = 0;
+    for (std::string name; std::getline(retired, name);) {
+        if (name.empty() || name[0] == '#') continue;
+        ++names;
+        for (const auto& shipped : collection_files()) EXPECT_NE(shipped, name);
+    }
+    EXPECT_GT(names, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Levels, ShippedCollection, testing::ValuesIn(collection_files()),
