@@ -14,8 +14,9 @@ bool walkable(Cell cell) {
     return cell == Cell::floor || cell == Cell::target || holds_box(cell);
 }
 
-// The squares reachable from the man's start through everything but walls and outside.
-std::vector<bool> floor_squares(const TLevel& level) {
+}  // namespace
+
+std::vector<bool> floor_of(const TLevel& level) {
     const int32_t width = level.get_width();
     std::vector<bool> reached(static_cast<size_t>(width) * level.get_height(), false);
     const int32_t start_column = level.get_start_column(), start_row = level.get_start_row();
@@ -36,12 +37,11 @@ std::vector<bool> floor_squares(const TLevel& level) {
     }
     return reached;
 }
-}  // namespace
 
 bool measure_floor(const TLevel& level, std::string_view letters, FloorMeasures& measures) {
     measures = FloorMeasures{};
     const int32_t width = level.get_width();
-    const std::vector<bool> floor = floor_squares(level);
+    const std::vector<bool> floor = floor_of(level);
     std::vector<bool> used(floor.size(), false);
     // Boxes are told apart by where they started: `origin` follows each box as it moves.
     std::vector<int32_t> origin(floor.size(), -1);

@@ -21,6 +21,10 @@ struct FloorMeasures {
     double floor_per_box() const { return boxes > 0 ? static_cast<double>(floor) / boxes : 0.0; }
 };
 
+// The floor of the level, by square (column + row * width): the squares the man can reach from
+// his start with every box taken away.
+std::vector<bool> floor_of(const TLevel& level);
+
 // Plays the move letters (l r u d a step, L R U D a push) from the level's start and counts
 // its floor along them. False, with nothing counted, when a letter is not a move the level
 // takes or the letters leave it unsolved.

@@ -187,7 +187,7 @@ TEST(CheckTool, ProvesTheFirstCollectionsAlikeOnOneThreadAndOnTwo) {
     for (const char* name : first_collections) files += " '" + (levels / name).string() + "'";
     const CheckerRun run = run_checker("--tsv --time 120 --jobs 2" + files);
     auto rows = tsv_rows(run.output);
-    EXPECT_EQ(rows.size(), 91u);
+    EXPECT_EQ(rows.size(), 98u);
     for (const auto& row : rows) {
         ASSERT_GE(row.size(), 10u);
         EXPECT_EQ(row[3], "optimal") << row[0] << " level " << row[1] << " " << row[2];

@@ -43,7 +43,7 @@ TEST(FindSideBySide, GivesTheVerdictsOfOneByOneOnTheFirstCollections) {
             ++levels;
         }
     }
-    EXPECT_EQ(levels, 91);
+    EXPECT_EQ(levels, 98);
 }
 
 // Two proofs sharing one limit store, between them, no more positions than one alone: the

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "level/board_room.h"
+#include "level/floor_measures.h"
 
 namespace {
 
@@ -36,9 +37,8 @@ LevelMeasures measure_level(const TLevel& level) {
         ++measures.boxes;
         measures.boxes_on_targets += board.is_target(box) ? 1 : 0;
     }
-    std::vector<uint8_t> free(count, 0), floor(count, 0);
-    for (int32_t square = 0; square < count; ++square) free[square] = board.is_free(square);
-    measures.floor = flood(board, free, board.man_start(), floor);
+    const std::vector<bool> floor = floor_of(level);
+    for (const bool square : floor) measures.floor += square ? 1 : 0;
 
     std::vector<uint8_t> room(count, 0), seen(count, 0);
     for (int32_t square = 0; square + width + 1 < count; ++square) {

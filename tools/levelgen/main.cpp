@@ -38,6 +38,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -101,11 +102,63 @@ void report_sampled(unsigned seed, const SampledLevel& level) {
               << " solution: " << level.solution << '\n';
 }
 
+// Where a making command's seeds start, how many levels it makes, and how many seeds in a row
+// may give none before it gives up.
+struct SeedRun {
+    unsigned seed;
+    int count;
+    unsigned long tries;
+};
+
+// Reads the options every making command takes: the run's seeds and the room's pieces. False
+// when `option` is none of them; `fine` says whether its value was.
+bool parse_run_option(const std::string& option, const std::string& value, SeedRun& run,
+                      RoomShape& shape, bool& fine) {
+    unsigned long number = 0;
+    if (option == "--seed") {
+        fine = parse_count(value, UINT_MAX, number);
+        run.seed = static_cast<unsigned>(number);
+    } else if (option == "--count") {
+        fine = parse_count(value, INT_MAX, number);
+        run.count = static_cast<int>(number);
+    } else if (option == "--tries") {
+        fine = parse_count(value, ULONG_MAX, run.tries) && run.tries > 0;
+    } else if (option == "--blocks") {
+        // A room of no pieces cannot be carved, and one wider or higher than the game takes
+        // could never be read back.
+        const int most = (max_board_side - 2) / 3;
+        fine = parse_pair(value, 'x', shape.blocks_wide, shape.blocks_high) &&
+               shape.blocks_wide >= 1 && shape.blocks_wide <= most && shape.blocks_high >= 1 &&
+               shape.blocks_high <= most;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+// Tries seed after seed until `made_one(seed, number)` has written `run.count` levels; gives up
+// when `run.tries` seeds in a row give none, since options no room can meet would otherwise keep
+// it trying for ever.
+int run_seeds(const SeedRun& run, const std::function<bool(unsigned, int)>& made_one) {
+    unsigned long idle = 0;  // seeds tried since the last level
+    unsigned seed = run.seed;
+    for (int made = 0; made < run.count; ++seed) {
+        if (idle == run.tries) {
+            std::cerr << "pushwell-levelgen: no level in " << run.tries << " seeds up to seed "
+                      << seed - 1 << "; try other options or more --tries\n";
+            return 1;
+        }
+        ++idle;
+        if (!made_one(seed, made + 1)) continue;
+        idle = 0;
+        ++made;
+    }
+    return 0;
+}
+
 int generate(int argc, char** argv) {
     GenerateOptions options;
-    unsigned seed = 1;
-    int count = 10;
-    unsigned long tries = 10000;
+    SeedRun run{1, 10, 10000};
     bool sampled = false;
     SampledChoice choice;
     for (int i = 2; i < argc; ++i) {
@@ -114,21 +167,7 @@ int generate(int argc, char** argv) {
         const std::string value = argv[++i];
         bool fine = true;
         unsigned long number = 0;
-        if (option == "--seed") {
-            fine = parse_count(value, UINT_MAX, number);
-            seed = static_cast<unsigned>(number);
-        } else if (option == "--count") {
-            fine = parse_count(value, INT_MAX, number);
-            count = static_cast<int>(number);
-        } else if (option == "--tries") {
-            fine = parse_count(value, ULONG_MAX, tries) && tries > 0;
-        } else if (option == "--blocks") {
-            // A room of no pieces cannot be carved, and one wider or higher than the game takes
-            // could never be read back.
-            const int most = (max_board_side - 2) / 3;
-            fine = parse_pair(value, 'x', options.shape.blocks_wide, options.shape.blocks_high) &&
-                   options.shape.blocks_wide >= 1 && options.shape.blocks_wide <= most &&
-                   options.shape.blocks_high >= 1 && options.shape.blocks_high <= most;
+        if (parse_run_option(option, value, run, options.shape, fine)) {
         } else if (option == "--boxes") {
             fine = parse_count(value, INT_MAX, number);
             options.boxes = static_cast<int>(number);
@@ -156,36 +195,24 @@ int generate(int argc, char** argv) {
         }
         if (!fine) return usage();
     }
-    unsigned long idle = 0;  // seeds tried since the last level
-    for (int made = 0; made < count; ++seed) {
-        // Options no room can meet would otherwise keep us trying for ever.
-        if (idle == tries) {
-            std::cerr << "pushwell-levelgen: no level in " << tries << " seeds up to seed "
-                      << seed - 1 << "; try other options or more --tries\n";
-            return 1;
-        }
+    return run_seeds(run, [&](unsigned seed, int made) {
         std::mt19937 random(seed);
-        ++idle;
         if (sampled) {
             const auto level = generate_sampled_level(random, options, choice);
-            if (!level) continue;
-            idle = 0;
-            ++made;
+            if (!level) return false;
             std::cout << game_level_text(made, "Seed " + std::to_string(seed),
                                          format_rows(level->puzzle));
             report_sampled(seed, *level);
-            continue;
+            return true;
         }
         const auto level = generate_level(random, options);
-        if (!level) continue;
-        idle = 0;
-        ++made;
+        if (!level) return false;
         std::cout << game_level_text(made, "Seed " + std::to_string(seed),
                                      format_rows(level->puzzle));
         std::cerr << "seed " << seed << ": " << level->pushes << " pushes, detour " << level->detour
                   << ", " << level->states << " positions\n";
-    }
-    return 0;
+        return true;
+    });
 }
 
 // Reads a number of seconds above zero.
@@ -218,28 +245,14 @@ void report_climbed(unsigned seed, const ClimbedLevel& level) {
 int climb(int argc, char** argv) {
     ClimbOptions options;
     options.shape = RoomShape{4, 3, 0, 0};
-    unsigned seed = 1;
-    int count = 10;
-    unsigned long tries = 1000;
+    SeedRun run{1, 10, 1000};
     for (int i = 2; i < argc; ++i) {
         const std::string option = argv[i];
         if (i + 1 >= argc) return usage();
         const std::string value = argv[++i];
         bool fine = true;
         unsigned long number = 0;
-        if (option == "--seed") {
-            fine = parse_count(value, UINT_MAX, number);
-            seed = static_cast<unsigned>(number);
-        } else if (option == "--count") {
-            fine = parse_count(value, INT_MAX, number);
-            count = static_cast<int>(number);
-        } else if (option == "--tries") {
-            fine = parse_count(value, ULONG_MAX, tries) && tries > 0;
-        } else if (option == "--blocks") {
-            const int most = (max_board_side - 2) / 3;
-            fine = parse_pair(value, 'x', options.shape.blocks_wide, options.shape.blocks_high) &&
-                   options.shape.blocks_wide >= 1 && options.shape.blocks_wide <= most &&
-                   options.shape.blocks_high >= 1 && options.shape.blocks_high <= most;
+        if (parse_run_option(option, value, run, options.shape, fine)) {
         } else if (option == "--boxes") {
             fine = parse_boxes(value, options.boxes);
         } else if (option == "--density") {
@@ -272,25 +285,16 @@ int climb(int argc, char** argv) {
         }
         if (!fine) return usage();
     }
-    unsigned long idle = 0;  // seeds tried since the last level
-    for (int made = 0; made < count; ++seed) {
-        if (idle == tries) {
-            std::cerr << "pushwell-levelgen: no level in " << tries << " seeds up to seed "
-                      << seed - 1 << "; try other options or more --tries\n";
-            return 1;
-        }
-        ++idle;
+    return run_seeds(run, [&](unsigned seed, int made) {
         std::mt19937 random(seed);
         const auto level = climb_level(random, options);
-        if (!level) continue;
-        idle = 0;
-        ++made;
+        if (!level) return false;
         std::cout << game_level_text(made, "Seed " + std::to_string(seed),
                                      format_rows(level->puzzle))
                   << std::flush;
         report_climbed(seed, *level);
-    }
-    return 0;
+        return true;
+    });
 }
 
 int wall_in(int argc, char** argv) {
