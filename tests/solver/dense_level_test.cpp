@@ -27,26 +27,26 @@ TEST(LevelMeasures, CountRoomsFloorAndBoxes) {
 }
 
 TEST(DenseLevels, KeepToTheirShape) {
-    // Two levels of each kind; most seeds give none, so the first few hundred are looked at.
-    for (const bool packed : {true, false}) {
-        int made = 0;
-        for (uint32_t seed = 1; seed <= 300 && made < 2; ++seed) {
-            TLevel level;
-            if (!make_dense_level(seed, packed, level)) continue;
-            ++made;
-            SCOPED_TRACE("dense level seed " + std::to_string(seed));
-            EXPECT_GE(level.get_width(), 10);
-            EXPECT_LE(level.get_width(), 20);
-            EXPECT_GE(level.get_height(), 10);
-            EXPECT_LE(level.get_height(), 20);
-            const LevelMeasures measures = measure_level(level);
-            EXPECT_EQ(measures.boxes_on_targets, 0);
-            EXPECT_GE(measures.boxes, 10);
-            EXPECT_LE(measures.boxes, 24);
-            EXPECT_GE(measures.floor, 4 * measures.boxes);
-            EXPECT_LE(measures.floor, 7 * measures.boxes);
-            EXPECT_GE(measures.rooms, 2);
-        }
-        EXPECT_EQ(made, 2) << (packed ? "packed" : "strewn");
+    // Most seeds give no level, and trying one takes a while: these give the first two of each
+    // kind, so a change that loses them shows here too.
+    struct Seed {
+        uint32_t seed;
+        bool packed;
+    };
+    for (const Seed& each : {Seed{39, true}, Seed{101, true}, Seed{1, false}, Seed{2, false}}) {
+        SCOPED_TRACE("dense level seed " + std::to_string(each.seed));
+        TLevel level;
+        ASSERT_TRUE(make_dense_level(each.seed, each.packed, level));
+        EXPECT_GE(level.get_width(), 10);
+        EXPECT_LE(level.get_width(), 20);
+        EXPECT_GE(level.get_height(), 10);
+        EXPECT_LE(level.get_height(), 20);
+        const LevelMeasures measures = measure_level(level);
+        EXPECT_EQ(measures.boxes_on_targets, 0);
+        EXPECT_GE(measures.boxes, 10);
+        EXPECT_LE(measures.boxes, 24);
+        EXPECT_GE(measures.floor, 4 * measures.boxes);
+        EXPECT_LE(measures.floor, 7 * measures.boxes);
+        EXPECT_GE(measures.rooms, 2);
     }
 }
