@@ -23,6 +23,19 @@ int boxes_home(const Puzzle& puzzle) {
     return home;
 }
 
+// The starts of least rank, as many as are returned; equal ranks keep their order.
+template <typename Rank>
+std::vector<Puzzle> best_ranked(std::vector<std::pair<Rank, Puzzle>> ranked) {
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<Puzzle> starts;
+    for (auto& [rank, start] : ranked) {
+        if (starts.size() == starts_returned) break;
+        starts.push_back(std::move(start));
+    }
+    return starts;
+}
+
 // The deepest positions of a pull search, the fewest boxes left at home first, then the
 // longest detour: the fewer pushes the boxes would need alone.
 std::vector<Puzzle> deepest(const Puzzle& room, const Arena& arena, PullResult& pulled,
@@ -35,14 +48,7 @@ std::vector<Puzzle> deepest(const Puzzle& room, const Arena& arena, PullResult& 
         ranked.emplace_back(std::pair{boxes_home(start), straight_line_pushes(start)},
                             std::move(start));
     }
-    std::stable_sort(ranked.begin(), ranked.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<Puzzle> starts;
-    for (auto& [rank, start] : ranked) {
-        if (starts.size() == starts_returned) break;
-        starts.push_back(std::move(start));
-    }
-    return starts;
+    return best_ranked(std::move(ranked));
 }
 
 }  // namespace
@@ -76,14 +82,7 @@ std::vector<Puzzle> pulled_starts(const Puzzle& room, std::mt19937& random,
         Puzzle start = placed(room, arena, position.key);
         ranked.emplace_back(boxes_home(start), std::move(start));
     }
-    std::stable_sort(ranked.begin(), ranked.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    std::vector<Puzzle> starts;
-    for (auto& [home, start] : ranked) {
-        if (starts.size() == starts_returned) break;
-        starts.push_back(std::move(start));
-    }
-    return starts;
+    return best_ranked(std::move(ranked));
 }
 
 Puzzle pulled_on(const Puzzle& start, int pulls, std::mt19937& random) {
