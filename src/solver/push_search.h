@@ -9,6 +9,7 @@
 #include "solver/board.h"
 #include "solver/corral.h"
 #include "solver/freeze.h"
+#include "solver/huge_pages.h"
 #include "solver/learned_patterns.h"
 #include "solver/lower_bound.h"
 #include "solver/man_walk.h"
@@ -84,7 +85,7 @@ class PushSearch {
     SearchGoal search_goal;
     SearchBudget budget;
     PositionStore store;
-    std::priority_queue<Queued, std::vector<Queued>, Later> open;
+    std::priority_queue<Queued, std::vector<Queued, BigAllocator<Queued>>, Later> open;
     PushLowerBound lower_bound;
     FreezeCheck freeze;
     CorralCheck corral;

@@ -33,3 +33,27 @@ TEST(PositionStore, FindsEveryPositionAfterTheTableGrows) {
         ASSERT_EQ(store.find(static_cast<uint64_t>(square % 7), &square, square), square);
     }
 }
+
+// The blocks grow from small to large; every position must come back whole from whichever
+// block it landed in.
+TEST(PositionStore, KeepsEveryPositionWholeAcrossItsBlocks) {
+    constexpr int32_t count = 150000;
+    PositionStore store(2, 16);
+    StoredPosition position;
+    for (int32_t i = 0; i < count; ++i) {
+        const int32_t boxes[] = {i, -i};
+        position.hash = static_cast<uint64_t>(i) * 0x9E3779B97F4A7C15ull;
+        position.key_man = i % 16;
+        position.pushes = i;
+        ASSERT_EQ(store.add(position, boxes), i);
+    }
+    for (int32_t i = 0; i < count; ++i) {
+        ASSERT_EQ(store.at(i).pushes, i);
+        ASSERT_EQ(store.boxes_of(i)[0], i);
+        ASSERT_EQ(store.boxes_of(i)[1], -i);
+    }
+    const int32_t some[] = {count - 1, 1 - count};
+    EXPECT_EQ(store.find(static_cast<uint64_t>(count - 1) * 0x9E3779B97F4A7C15ull, some,
+                         (count - 1) % 16),
+              count - 1);
+}
