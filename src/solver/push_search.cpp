@@ -132,7 +132,11 @@ void PushSearch::expand(int32_t index) {
         for (int32_t box : boxes) occupied[box] = 0;
         return;
     }
-    for (size_t i = 0; i < boxes.size() && !budget.stopped(); ++i) {
+    // Every child is made before any is looked up, and its slot in the store's table fetched
+    // from memory meanwhile: the lookups, most of which miss the caches, then overlap.
+    children.clear();
+    children_boxes.clear();
+    for (size_t i = 0; i < boxes.size(); ++i) {
         const int32_t from = boxes[i];
         if (verdict == CorralCheck::Verdict::only && !corral.allows(from)) continue;
         for (int direction = 0; direction < 4; ++direction) {
@@ -160,13 +164,24 @@ void PushSearch::expand(int32_t index) {
                 child.push_direction = static_cast<int8_t>(direction);
                 child.box_hash = parent.box_hash ^ store.box_key(from) ^ store.box_key(to);
                 child.hash = child.box_hash ^ store.man_key(child.key_man);
-                if (moves <= max_moves) offer(child, child_boxes, i, to);
+                if (moves <= max_moves) {
+                    store.prefetch(child.hash);
+                    children.push_back({child, i, to});
+                    children_boxes.insert(children_boxes.end(), child_boxes.begin(),
+                                          child_boxes.end());
+                }
             }
             occupied[to] = 0;
             occupied[from] = 1;
         }
     }
     for (int32_t box : boxes) occupied[box] = 0;
+    const size_t count = boxes.size();
+    for (size_t c = 0; c < children.size() && !budget.stopped(); ++c) {
+        const auto first = children_boxes.begin() + static_cast<std::ptrdiff_t>(c * count);
+        child_boxes.assign(first, first + static_cast<std::ptrdiff_t>(count));
+        offer(children[c].position, child_boxes, children[c].moved, children[c].to);
+    }
 }
 
 // A group of boxes round the box just pushed that can never all reach targets, already known or

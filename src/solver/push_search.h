@@ -64,6 +64,12 @@ class PushSearch {
     struct Later {
         bool operator()(const Queued& a, const Queued& b) const;
     };
+    // A child of the position being opened, made but not yet looked up.
+    struct Child {
+        StoredPosition position;
+        size_t moved;  // the index of the pushed box among the parent's
+        int32_t to;
+    };
 
     int32_t estimate(const std::vector<int32_t>& boxes);
     // The estimate of the position being opened with its box `index` moved to `to`.
@@ -96,6 +102,8 @@ class PushSearch {
     ManWalk walk, area;
     std::vector<uint8_t> occupied;
     std::vector<int32_t> boxes, child_boxes;
+    std::vector<Child> children;
+    std::vector<int32_t> children_boxes;  // each child's sorted boxes, one after another
     int32_t goal = -1;
     bool found = false;  // a solution was met while finding
     int32_t bound_ = 0;
