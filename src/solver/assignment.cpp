@@ -1,10 +1,13 @@
 #include "solver/assignment.h"
 
 #include <cstddef>
+#include <cstdlib>
 #include <limits>
 
 namespace {
 constexpr int64_t infinity = std::numeric_limits<int64_t>::max() / 4;
+// Far below any potential a fresh solve makes, and as far above what could overflow.
+constexpr int64_t worn_potential = infinity >> 8;
 }  // namespace
 
 // One phase of the method: the row takes the helper column 0 and an augmenting path is grown
@@ -112,4 +115,41 @@ int64_t Assignment::least_cost_with_row(int changed, const int32_t* row_cost) {
     row_potential[changed + 1] = 0;
     place_row(changed + 1, row_costs);
     return total(row_costs);
+}
+
+int64_t Assignment::replace_rows(const int* rows, int count, const int32_t* row_costs) {
+    for (int k = 0; k < count; ++k) {
+        int64_t* const kept_row = &kept_cost[static_cast<size_t>(rows[k]) * n];
+        const int32_t* const given = row_costs + static_cast<size_t>(k) * n;
+        for (int column = 0; column < n; ++column) {
+            kept_row[column] = given[column] >= forbidden ? big : given[column];
+        }
+    }
+    const auto kept_rows = [&](int row) { return &kept_cost[static_cast<size_t>(row - 1) * n]; };
+    row_potential = kept_row_potential;
+    column_potential = kept_column_potential;
+    column_owner = kept_column_owner;
+    // Every replaced row gives up its column first; the others stay feasible and tight, which
+    // is all each phase needs.
+    for (int k = 0; k < count; ++k) {
+        const int row = rows[k] + 1;
+        for (int column = 1; column <= n; ++column) {
+            if (column_owner[column] == row) column_owner[column] = 0;
+        }
+        row_potential[row] = 0;
+    }
+    for (int k = 0; k < count; ++k) place_row(rows[k] + 1, kept_rows);
+    kept_row_potential = row_potential;
+    kept_column_potential = column_potential;
+    kept_column_owner = column_owner;
+    return total(kept_rows);
+}
+
+bool Assignment::worn() const {
+    for (int i = 1; i <= n; ++i) {
+        if (std::abs(kept_column_potential[i]) > worn_potential ||
+            std::abs(kept_row_potential[i]) > worn_potential)
+            return true;
+    }
+    return false;
 }

@@ -16,6 +16,14 @@ class Assignment {
     // so only the changed row needs placing again. The kept matrix and solution stay as they
     // were, so that every row of one matrix can be tried in turn.
     int64_t least_cost_with_row(int row, const int32_t* row_cost);
+    // Replaces `count` rows of the kept matrix for good (`row_costs` holds their n costs each,
+    // one row after another) and returns the new least total, in O(count * n^2): the other
+    // rows keep their places, and only the replaced ones are placed again. The result is kept
+    // as least_cost's would be.
+    int64_t replace_rows(const int* rows, int count, const int32_t* row_costs);
+    // True when the kept potentials have wandered so far from zero, over many replaced rows,
+    // that a fresh least_cost should start them again before they could overflow.
+    bool worn() const;
 
   private:
     // Places row `row` (1-based) into the solution held in the work arrays, moving the
