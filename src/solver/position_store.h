@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "solver/huge_pages.h"
+#include "solver/big_allocator.h"
 
 // One position met by the search: where the boxes are (kept apart, in the store's box pool),
 // where the man stands, and how the search got here.
@@ -29,7 +29,7 @@ struct StoredPosition {
 // Positions and their boxes live in blocks that never move: a growing search neither copies
 // what it holds nor needs its old and new room at once, and a position's reference stays good
 // while others are added. The blocks double from a small first one up to a largest size, so
-// that small searches stay small and large ones take huge pages (huge_pages.h). Each slot of the
+// that small searches stay small and large ones take huge pages (big_allocator.h). Each slot of the
 // table keeps the high half of its position's hash beside the index, so that looking up a new
 // position (the usual case) reads the table alone, not the positions it passes.
 class PositionStore {

@@ -6,10 +6,10 @@
 #include <queue>
 #include <vector>
 
+#include "solver/big_allocator.h"
 #include "solver/board.h"
 #include "solver/corral.h"
 #include "solver/freeze.h"
-#include "solver/huge_pages.h"
 #include "solver/learned_patterns.h"
 #include "solver/lower_bound.h"
 #include "solver/man_walk.h"

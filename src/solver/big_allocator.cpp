@@ -1,4 +1,4 @@
-#include "solver/huge_pages.h"
+#include "solver/big_allocator.h"
 
 #include <cstdlib>
 #include <new>
