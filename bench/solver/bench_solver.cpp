@@ -333,7 +333,8 @@ int main(int argc, char** argv) {
             stderr,
             "usage: bench-solver [--time SECONDS] [--positions COUNT] [--find [--threads N]"
             " | --strategy NAME] [FILE...]\n"
-            "       bench-solver --baseline PROGRAM [--time SECONDS] [--find | --strategy NAME] "
+            "       bench-solver --baseline PROGRAM [--time SECONDS] [--positions COUNT]"
+            " [--find | --strategy NAME] "
             "FILE...\n"
             "       bench-solver --make classic|hard|dense COUNT [--seed FIRST]\n");
         return 2;
@@ -341,6 +342,11 @@ int main(int argc, char** argv) {
     if (!options.make.empty()) return make_set(options);
     if (!options.baseline.empty()) {
         std::vector<std::string> solve_arguments{"--time", std::to_string(options.limits.seconds)};
+        // Both programs stop at the same count, so that a loaded machine changes no verdict.
+        if (options.limits.positions != SolveLimits().positions) {
+            solve_arguments.insert(solve_arguments.end(),
+                                   {"--positions", std::to_string(options.limits.positions)});
+        }
         if (options.find) solve_arguments.push_back("--find");
         if (!options.strategy.empty())
             solve_arguments.insert(solve_arguments.end(), {"--strategy", options.strategy});
