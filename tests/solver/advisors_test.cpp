@@ -1,0 +1,131 @@
+// The features behind the advisors, counted by hand on small boards, and the advisors' choices.
+#include "solver/advisors.h"
+
+#include <gtest/gtest.h>
+
+#include "solver/hotspots.h"
+#include "solver/plan_zones.h"
+#include "solver/room_links.h"
+#include "solver_boards.h"
+
+namespace {
+// Three rooms, A top left, B top right and C below, meet in one corridor shaped like a T:
+// the row (3..6, 2) and the column (4, 3).
+const char* const three_rooms =
+    "##########\n"
+    "#@ ####  #\n"
+    "#        #\n"
+    "#### #####\n"
+    "###  $ ###\n"
+    "###  . ###\n"
+    "##########\n";
+constexpr int32_t width = 10;
+constexpr int32_t at(int32_t column, int32_t row) {
+    return column + row * width;
+}
+}  // namespace
+
+TEST(RoomLinks, ABoxInTheCorridorShutsTheRoomsItParts) {
+    const SolverBoard board = board_of_map(three_rooms);
+    RoomLinks rooms(board);
+    EXPECT_EQ(rooms.room_of(at(1, 1)), rooms.room_of(at(2, 2)));
+    EXPECT_NE(rooms.room_of(at(1, 1)), rooms.room_of(at(8, 2)));
+    EXPECT_EQ(rooms.room_of(at(4, 2)), -1);
+    EXPECT_EQ(rooms.shut(occupied_by(board, {at(1, 1), at(5, 4)})), 0);  // in rooms
+    EXPECT_EQ(rooms.shut(occupied_by(board, {at(5, 2)})), 2);            // B from A and C
+    EXPECT_EQ(rooms.shut(occupied_by(board, {at(4, 3)})), 2);            // C from A and B
+    EXPECT_EQ(rooms.shut(occupied_by(board, {at(4, 2)})), 3);            // the junction itself
+    EXPECT_EQ(rooms.shut(occupied_by(board, {at(2, 2)})), 2);  // A's mouth, on the room side
+    // Measured from the move alone, as the search does.
+    std::vector<uint8_t> occupied = occupied_by(board, {at(4, 3), at(7, 1)});
+    rooms.open_position(occupied);
+    occupied[at(4, 3)] = 0;
+    occupied[at(3, 2)] = 1;
+    EXPECT_EQ(rooms.shut_after(occupied, at(4, 3), at(3, 2)), 2);  // now A from B and C
+}
+
+TEST(PlanZones, BoxesBehindTheNextLayerAreOutOfPlan) {
+    // The targets' column 4 is filled first, column 5 last; the man comes from the right. A
+    // box left of the targets must cross column 4 before it is filled.
+    const SolverBoard board = board_of_map(
+        "##########\n"
+        "#   ..   #\n"
+        "#   ..$$@#\n"
+        "####  $$ #\n"
+        "##########\n");
+    const PackingOrder plan(board);
+    const PlanZones zones(board, plan);
+    EXPECT_EQ(zones.out_of_plan({at(6, 2), at(6, 3), at(7, 2), at(7, 3)}), 0);
+    EXPECT_EQ(zones.out_of_plan({at(2, 2), at(6, 2), at(7, 2), at(7, 3)}), 1);
+    EXPECT_EQ(zones.out_of_plan({at(2, 1), at(3, 2), at(6, 2), at(7, 2)}), 2);
+    // Column 4 filled: the last step's zone holds the boxes already shut in on the left.
+    EXPECT_EQ(zones.steps_done({at(4, 1), at(4, 2), at(6, 2), at(7, 2)}), 1);
+    EXPECT_EQ(zones.out_of_plan({at(4, 1), at(4, 2), at(6, 2), at(7, 2)}), 0);
+    EXPECT_EQ(zones.out_of_plan({at(2, 2), at(4, 1), at(4, 2), at(6, 2)}), 1);
+    // A box on a target is never out of plan.
+    EXPECT_EQ(zones.out_of_plan({at(4, 1), at(5, 1), at(6, 2), at(7, 2)}), 0);
+}
+
+TEST(Hotspots, ABoxInTheOthersWayHomeIsAHotspot) {
+    // In the corridor the box nearer the targets bars the other's way; not the other way
+    // round, since the man pushes from behind. The box in the room is in no one's way.
+    const SolverBoard board = board_of_map(
+        "##########\n"
+        "#@ $ $ ..#\n"
+        "## ##### #\n"
+        "#  $    .#\n"
+        "##########\n");
+    Hotspots hotspots(board, 10);
+    ASSERT_TRUE(hotspots.ready());
+    EXPECT_TRUE(hotspots.cuts(at(5, 1), at(3, 1)));
+    EXPECT_FALSE(hotspots.cuts(at(3, 1), at(5, 1)));
+    EXPECT_EQ(hotspots.count({at(3, 1), at(5, 1), at(3, 3)}), 1);
+    EXPECT_EQ(hotspots.count({at(3, 1), at(7, 1), at(3, 3)}), 0);  // on a target: home
+    hotspots.open_position({at(3, 1), at(5, 1), at(3, 3)});
+    EXPECT_EQ(hotspots.count_after(1, at(6, 1)), 1);
+    EXPECT_EQ(hotspots.count_after(1, at(8, 1)), 0);
+    // No time at all: no table, and no box counts.
+    Hotspots none(board, -1);
+    EXPECT_FALSE(none.ready());
+    EXPECT_EQ(none.count({at(3, 1), at(5, 1), at(3, 3)}), 0);
+}
+
+TEST(Advisors, EachNamesTheBestChildThatBettersItsFeatureWithoutUnpacking) {
+    // Each advisor in turn: a parent with 2 of its feature, children that lower it alone, lower
+    // it further but unpack a box, or raise it.
+    int16_t Features::*const features[] = {&Features::connectivity, &Features::room_links,
+                                           &Features::out_of_plan, &Features::hotspots};
+    for (int16_t Features::*feature : features) {
+        Features parent;
+        parent.packing = 3;
+        parent.*feature = 2;
+        std::vector<MeasuredChild> children(4, {0, parent, 10});
+        children[0].features.*feature = 3;
+        children[1].features.*feature = 1;
+        children[2].features.*feature = 1;
+        children[2].estimate = 8;  // as good, fewer pushes left: named instead of child 1
+        children[3].features.*feature = 0;
+        children[3].features.packing = 2;
+        std::vector<uint8_t> advised;
+        advise(parent, children, advised);
+        EXPECT_EQ(advised, (std::vector<uint8_t>{0, 0, 1, 0}));
+        // Nothing better: nothing named.
+        children.resize(2);
+        children[1].features.*feature = 2;
+        advise(parent, children, advised);
+        EXPECT_EQ(advised, (std::vector<uint8_t>{0, 0}));
+    }
+}
+
+TEST(Advisors, PackingNamesTheChildThatFillsMost) {
+    Features parent;
+    parent.packing = 1;
+    parent.connectivity = 1;
+    std::vector<MeasuredChild> children(3, {0, parent, 10});
+    children[0].features.packing = 2;
+    children[0].features.connectivity = 2;  // fills, though it cuts the floor
+    children[2].features.packing = 0;
+    std::vector<uint8_t> advised;
+    advise(parent, children, advised);
+    EXPECT_EQ(advised, (std::vector<uint8_t>{1, 0, 0}));
+}
