@@ -31,6 +31,7 @@ PlanZones::PlanZones(const SolverBoard& board, const PackingOrder& plan)
         for (int32_t square = 0; square < square_count; ++square) {
             zone[square] = board.is_free(square) && !board.is_dead(square) &&
                            !board.is_target(square) && !reach[square];
+            any_zone = any_zone || zone[square];
         }
     }
 }
@@ -75,6 +76,7 @@ int32_t PlanZones::steps_done(const std::vector<int32_t>& boxes) const {
 }
 
 int32_t PlanZones::out_of_plan(const std::vector<int32_t>& boxes) const {
+    if (!any_zone) return 0;
     const int32_t step = steps_done(boxes);
     if (step == step_count) return 0;
     int32_t count = 0;

@@ -36,5 +36,6 @@ class PlanZones {
     std::vector<int32_t> step_of_square;  // by square: the step its target is filled in; -1
     std::vector<int32_t> step_size;       // targets per step
     std::vector<uint8_t> zones;           // step x square
+    bool any_zone = false;                // open rooms of targets strand nothing
     mutable std::vector<int32_t> filled;  // per step
 };

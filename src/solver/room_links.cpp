@@ -5,6 +5,28 @@
 
 namespace {
 constexpr int right = 1, down = 3;
+
+// Marks the squares of every all-floor block `columns` wide and `rows` high.
+void cover_blocks(const SolverBoard& board, int columns, int rows, std::vector<uint8_t>& covered) {
+    for (int32_t corner = 0; corner < board.square_count(); ++corner) {
+        bool floor = true;
+        for (int32_t row = 0, first = corner; row < rows && floor; ++row) {
+            for (int32_t column = 0, square = first; column < columns && floor; ++column) {
+                floor = board.is_free(square);
+                square = floor ? board.neighbour(square, right) : square;
+            }
+            first = floor ? board.neighbour(first, down) : first;
+        }
+        if (!floor) continue;
+        for (int32_t row = 0, first = corner; row < rows; ++row) {
+            for (int32_t column = 0, square = first; column < columns; ++column) {
+                covered[square] = 1;
+                square = board.neighbour(square, right);
+            }
+            first = board.neighbour(first, down);
+        }
+    }
+}
 }  // namespace
 
 RoomLinks::RoomLinks(const SolverBoard& board)
@@ -19,16 +41,7 @@ RoomLinks::RoomLinks(const SolverBoard& board)
 
 void RoomLinks::find_rooms(const SolverBoard& board) {
     std::vector<uint8_t> in_room(board.square_count(), 0);
-    for (int32_t square = 0; square < board.square_count(); ++square) {
-        const int32_t beside = board.neighbour(square, right);
-        const int32_t below = board.neighbour(square, down);
-        if (!board.is_free(square) || !board.is_free(beside) || !board.is_free(below) ||
-            !board.is_free(board.neighbour(beside, down))) {
-            continue;
-        }
-        in_room[square] = in_room[beside] = in_room[below] = 1;
-        in_room[board.neighbour(beside, down)] = 1;
-    }
+    cover_blocks(board, 2, 2, in_room);
     int32_t rooms = 0;
     for (int32_t start = 0; start < board.square_count(); ++start) {
         if (!in_room[start] || room[start] >= 0) continue;
