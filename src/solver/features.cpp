@@ -2,13 +2,8 @@
 
 #include <algorithm>
 
-FeatureMeter::FeatureMeter(const SolverBoard& board, const PackingOrder& plan, double table_seconds)
-    : board(board),
-      plan(plan),
-      seen(board.square_count(), 0),
-      rooms(board),
-      zones(board, plan),
-      hotspots(board, table_seconds) {}
+FeatureMeter::FeatureMeter(const SolverBoard& board, const PackingOrder& plan)
+    : board(board), plan(plan), seen(board.square_count(), 0), zones(board, plan) {}
 
 Features FeatureMeter::measure(const std::vector<int32_t>& boxes,
                                const std::vector<uint8_t>& occupied, int32_t man,
@@ -17,25 +12,16 @@ Features FeatureMeter::measure(const std::vector<int32_t>& boxes,
     features.packing = static_cast<int16_t>(std::min<int32_t>(packing(boxes), INT16_MAX));
     features.connectivity =
         static_cast<int16_t>(std::min<int32_t>(connectivity(occupied, man, man_area), INT16_MAX));
-    features.room_links = static_cast<int16_t>(std::min<int32_t>(rooms.shut(occupied), INT16_MAX));
     features.out_of_plan = static_cast<int16_t>(zones.out_of_plan(boxes));
-    features.hotspots = static_cast<int16_t>(hotspots.count(boxes));
     return features;
 }
 
-void FeatureMeter::open_position(const std::vector<int32_t>& boxes,
-                                 const std::vector<uint8_t>& occupied) {
+void FeatureMeter::open_position(const std::vector<uint8_t>& occupied) {
     stretches.label(board, occupied);
-    rooms.open_position(occupied);
-    hotspots.open_position(boxes);
 }
 
 void FeatureMeter::lift(const std::vector<uint8_t>& occupied, int32_t from) {
     stretches.lift(board, occupied, from);
-    lifted = from;
-    const std::vector<int32_t>& boxes = hotspots.open_boxes();
-    lifted_index =
-        static_cast<size_t>(std::lower_bound(boxes.begin(), boxes.end(), from) - boxes.begin());
 }
 
 Features FeatureMeter::measure_after(const std::vector<int32_t>& boxes,
@@ -45,10 +31,7 @@ Features FeatureMeter::measure_after(const std::vector<int32_t>& boxes,
     features.packing = static_cast<int16_t>(std::min<int32_t>(packing(boxes), INT16_MAX));
     features.connectivity = static_cast<int16_t>(
         std::min<int32_t>(stretches.drop(board, occupied, to, man, man_area), INT16_MAX));
-    features.room_links =
-        static_cast<int16_t>(std::min<int32_t>(rooms.shut_after(occupied, lifted, to), INT16_MAX));
     features.out_of_plan = static_cast<int16_t>(zones.out_of_plan(boxes));
-    features.hotspots = static_cast<int16_t>(hotspots.count_after(lifted_index, to));
     return features;
 }
 

@@ -21,6 +21,7 @@ class PlanZones {
     int32_t out_of_plan(const std::vector<int32_t>& boxes) const;
     // The plan's steps done: whole layers filled, deepest first.
     int32_t steps_done(const std::vector<int32_t>& boxes) const;
+    int64_t memory_bytes() const { return static_cast<int64_t>(zones.size()); }
     bool in_zone(int32_t step, int32_t square) const {
         return zones[static_cast<size_t>(step) * square_count + square] != 0;
     }

@@ -1,48 +1,19 @@
 // The features behind the advisors, counted by hand on small boards, and the advisors' choices.
+// All boards are 10 squares wide.
 #include "solver/advisors.h"
 
 #include <gtest/gtest.h>
 
-#include "solver/hotspots.h"
+#include "solver/new_pushes.h"
 #include "solver/plan_zones.h"
-#include "solver/room_links.h"
 #include "solver_boards.h"
 
 namespace {
-// Three rooms, A top left, B top right and C below, meet in one corridor shaped like a T:
-// the row (3..6, 2) and the column (4, 3).
-const char* const three_rooms =
-    "##########\n"
-    "#@ ####  #\n"
-    "#        #\n"
-    "#### #####\n"
-    "###  $ ###\n"
-    "###  . ###\n"
-    "##########\n";
 constexpr int32_t width = 10;
 constexpr int32_t at(int32_t column, int32_t row) {
     return column + row * width;
 }
 }  // namespace
-
-TEST(RoomLinks, ABoxInTheCorridorShutsTheRoomsItParts) {
-    const SolverBoard board = board_of_map(three_rooms);
-    RoomLinks rooms(board);
-    EXPECT_EQ(rooms.room_of(at(1, 1)), rooms.room_of(at(2, 2)));
-    EXPECT_NE(rooms.room_of(at(1, 1)), rooms.room_of(at(8, 2)));
-    EXPECT_EQ(rooms.room_of(at(4, 2)), -1);
-    EXPECT_EQ(rooms.shut(occupied_by(board, {at(1, 1), at(5, 4)})), 0);  // in rooms
-    EXPECT_EQ(rooms.shut(occupied_by(board, {at(5, 2)})), 2);            // B from A and C
-    EXPECT_EQ(rooms.shut(occupied_by(board, {at(4, 3)})), 2);            // C from A and B
-    EXPECT_EQ(rooms.shut(occupied_by(board, {at(4, 2)})), 3);            // the junction itself
-    EXPECT_EQ(rooms.shut(occupied_by(board, {at(2, 2)})), 2);  // A's mouth, on the room side
-    // Measured from the move alone, as the search does.
-    std::vector<uint8_t> occupied = occupied_by(board, {at(4, 3), at(7, 1)});
-    rooms.open_position(occupied);
-    occupied[at(4, 3)] = 0;
-    occupied[at(3, 2)] = 1;
-    EXPECT_EQ(rooms.shut_after(occupied, at(4, 3), at(3, 2)), 2);  // now A from B and C
-}
 
 TEST(PlanZones, BoxesBehindTheNextLayerAreOutOfPlan) {
     // The targets' column 4 is filled first, column 5 last; the man comes from the right. A
@@ -66,40 +37,42 @@ TEST(PlanZones, BoxesBehindTheNextLayerAreOutOfPlan) {
     EXPECT_EQ(zones.out_of_plan({at(4, 1), at(5, 1), at(6, 2), at(7, 2)}), 0);
 }
 
-TEST(Hotspots, ABoxInTheOthersWayHomeIsAHotspot) {
-    // In the corridor the box nearer the targets bars the other's way; not the other way
-    // round, since the man pushes from behind. The box in the room is in no one's way.
+TEST(NewPushes, OnlyAMoveThatLetsTheManThroughOpensPushes) {
+    // The box in the gap (4, 2) shuts the man out of the right-hand room, where the box on
+    // (7, 2) waits to be pushed down onto its target.
     const SolverBoard board = board_of_map(
         "##########\n"
-        "#@ $ $ ..#\n"
-        "## ##### #\n"
-        "#  $    .#\n"
+        "#@  #    #\n"
+        "#   $  $ #\n"
+        "#   #  . #\n"
+        "#   #  . #\n"
         "##########\n");
-    Hotspots hotspots(board, 10);
-    ASSERT_TRUE(hotspots.ready());
-    EXPECT_TRUE(hotspots.cuts(at(5, 1), at(3, 1)));
-    EXPECT_FALSE(hotspots.cuts(at(3, 1), at(5, 1)));
-    EXPECT_EQ(hotspots.count({at(3, 1), at(5, 1), at(3, 3)}), 1);
-    EXPECT_EQ(hotspots.count({at(3, 1), at(7, 1), at(3, 3)}), 0);  // on a target: home
-    hotspots.open_position({at(3, 1), at(5, 1), at(3, 3)});
-    EXPECT_EQ(hotspots.count_after(1, at(6, 1)), 1);
-    EXPECT_EQ(hotspots.count_after(1, at(8, 1)), 0);
-    // No time at all: no table, and no box counts.
-    Hotspots none(board, -1);
-    EXPECT_FALSE(none.ready());
-    EXPECT_EQ(none.count({at(3, 1), at(5, 1), at(3, 3)}), 0);
+    std::vector<uint8_t> occupied = occupied_by(board, board.start_boxes());
+    ManWalk walk;
+    walk.walk(board, occupied, board.man_start());
+    NewPushes new_pushes;
+    EXPECT_TRUE(new_pushes.walls_off(board, occupied, walk, at(4, 2)));
+    const auto opens = [&](int32_t to) {
+        occupied[at(4, 2)] = 0;
+        occupied[to] = 1;
+        const bool opened = new_pushes.opened(board, occupied, walk, {to, at(7, 2)}, to, to - 1);
+        occupied[to] = 0;
+        occupied[at(4, 2)] = 1;
+        return opened;
+    };
+    EXPECT_FALSE(opens(at(5, 2)));  // still in the way, the man in the gap behind it
+    EXPECT_TRUE(opens(at(6, 2)));   // the man steps into the room and reaches (7, 1)
 }
 
 TEST(Advisors, EachNamesTheBestChildThatBettersItsFeatureWithoutUnpacking) {
     // Each advisor in turn: a parent with 2 of its feature, children that lower it alone, lower
     // it further but unpack a box, or raise it.
-    int16_t Features::*const features[] = {&Features::connectivity, &Features::room_links,
-                                           &Features::out_of_plan, &Features::hotspots};
+    int16_t Features::*const features[] = {&Features::connectivity, &Features::out_of_plan};
     for (int16_t Features::*feature : features) {
         Features parent;
         parent.packing = 3;
         parent.*feature = 2;
-        std::vector<MeasuredChild> children(4, {0, parent, 10});
+        std::vector<MeasuredChild> children(4, {0, parent, 10, false});
         children[0].features.*feature = 3;
         children[1].features.*feature = 1;
         children[2].features.*feature = 1;
@@ -117,11 +90,23 @@ TEST(Advisors, EachNamesTheBestChildThatBettersItsFeatureWithoutUnpacking) {
     }
 }
 
+TEST(Advisors, TheExplorerNamesAChildThatOpensPushesWithoutUnpacking) {
+    Features parent;
+    parent.packing = 1;
+    std::vector<MeasuredChild> children(3, {0, parent, 10, false});
+    children[0].explores = true;
+    children[0].features.packing = 0;
+    children[2].explores = true;
+    std::vector<uint8_t> advised;
+    advise(parent, children, advised);
+    EXPECT_EQ(advised, (std::vector<uint8_t>{0, 0, 1}));
+}
+
 TEST(Advisors, PackingNamesTheChildThatFillsMost) {
     Features parent;
     parent.packing = 1;
     parent.connectivity = 1;
-    std::vector<MeasuredChild> children(3, {0, parent, 10});
+    std::vector<MeasuredChild> children(3, {0, parent, 10, false});
     children[0].features.packing = 2;
     children[0].features.connectivity = 2;  // fills, though it cuts the floor
     children[2].features.packing = 0;
