@@ -9,7 +9,7 @@ void advise(const Features& parent, const std::vector<MeasuredChild>& children,
         }
         return children[a].estimate < children[b].estimate;
     };
-    int64_t packer = -1, joiner = -1, clearer = -1, explorer = -1;
+    int64_t packer = -1, joiner = -1, clearer = -1;
     const auto offer = [&](int64_t& named, size_t c) {
         if (named < 0 || better(c, static_cast<size_t>(named))) named = static_cast<int64_t>(c);
     };
@@ -19,9 +19,8 @@ void advise(const Features& parent, const std::vector<MeasuredChild>& children,
         if (child.packing < parent.packing) continue;
         if (child.connectivity < parent.connectivity) offer(joiner, c);
         if (child.out_of_plan < parent.out_of_plan) offer(clearer, c);
-        if (children[c].explores) offer(explorer, c);
     }
-    for (int64_t named : {packer, joiner, clearer, explorer}) {
+    for (int64_t named : {packer, joiner, clearer}) {
         if (named >= 0) advised[named] = 1;
     }
 }

@@ -10,14 +10,12 @@ struct MeasuredChild {
     int32_t position;
     Features features;
     int32_t estimate;  // pushes still needed at least
-    bool explores;     // lets the man reach a push of another box he could not reach before
 };
 
 // The advisors look at all the children of one position together, and each names at most one
 // that betters its own feature: the packing advisor the child that fills most in plan order;
-// the others, none of which may unpack, the child that joins most floor, the one that takes
-// most boxes out of the plan's way, and the explorer one that lets the man reach a push he
-// could not before. Each picks the best by features and then by pushes still needed. Named
-// children get `advised` set; their pushes cost the line nothing.
+// the others, neither of which may unpack, the child that joins most floor and the one that
+// takes most boxes out of the plan's way. Each picks the best by features and then by pushes
+// still needed. Named children get `advised` set; their pushes cost the line nothing.
 void advise(const Features& parent, const std::vector<MeasuredChild>& children,
             std::vector<uint8_t>& advised);

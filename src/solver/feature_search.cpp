@@ -136,12 +136,11 @@ void FeatureSearch::expand(int32_t index, Features features, Features cell_featu
     const bool dead = verdict == CorralCheck::Verdict::dead_end ||
                       (features.connectivity > 1 &&
                        corral_search.dead_end(board, boxes, occupied, walk, parent.man));
-    if (!dead) meter.open_position(occupied);
+    if (!dead) meter.open_position(boxes, occupied);
     for (size_t i = 0; i < boxes.size() && !dead; ++i) {
         const int32_t from = boxes[i];
         if (verdict == CorralCheck::Verdict::only && !corral.allows(from)) continue;
         meter.lift(occupied, from);
-        const bool may_explore = new_pushes.walls_off(board, occupied, walk, from);
         macros.find(board, occupied, walk, from, destinations);
         budget.add_work(static_cast<int64_t>(destinations.size()) * 8);
         for (const BoxMacros::Destination& destination : destinations) {
@@ -168,13 +167,7 @@ void FeatureSearch::expand(int32_t index, Features features, Features cell_featu
                     child.expanded = child.estimate >= SolverBoard::unreachable;
                     const int32_t added = store.add(child, child_boxes.data());
                     if (child.estimate == 0) goal = added;
-                    if (!child.expanded) {
-                        const bool explores =
-                            may_explore && new_pushes.opened(board, occupied, walk, child_boxes, to,
-                                                             destination.man);
-                        if (may_explore) budget.add_work(board.square_count());
-                        children.push_back({added, features, child.estimate, explores});
-                    }
+                    if (!child.expanded) children.push_back({added, features, child.estimate});
                 }
             }
             occupied[to] = 0;

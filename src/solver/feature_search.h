@@ -15,7 +15,6 @@
 #include "solver/freeze.h"
 #include "solver/lower_bound.h"
 #include "solver/man_walk.h"
-#include "solver/new_pushes.h"
 #include "solver/packing_order.h"
 #include "solver/position_store.h"
 #include "solver/push_search.h"
@@ -81,7 +80,6 @@ class FeatureSearch {
     CorralSearch corral_search{corral_search_cap};
     ManWalk walk;
     BoxMacros macros;
-    NewPushes new_pushes;
     std::vector<BoxMacros::Destination> destinations;
     std::vector<uint8_t> occupied;
     std::vector<int32_t> boxes, child_boxes;

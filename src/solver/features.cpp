@@ -16,12 +16,15 @@ Features FeatureMeter::measure(const std::vector<int32_t>& boxes,
     return features;
 }
 
-void FeatureMeter::open_position(const std::vector<uint8_t>& occupied) {
+void FeatureMeter::open_position(const std::vector<int32_t>& boxes,
+                                 const std::vector<uint8_t>& occupied) {
     stretches.label(board, occupied);
+    zones.open_position(boxes);
 }
 
 void FeatureMeter::lift(const std::vector<uint8_t>& occupied, int32_t from) {
     stretches.lift(board, occupied, from);
+    lifted = from;
 }
 
 Features FeatureMeter::measure_after(const std::vector<int32_t>& boxes,
@@ -31,7 +34,7 @@ Features FeatureMeter::measure_after(const std::vector<int32_t>& boxes,
     features.packing = static_cast<int16_t>(std::min<int32_t>(packing(boxes), INT16_MAX));
     features.connectivity = static_cast<int16_t>(
         std::min<int32_t>(stretches.drop(board, occupied, to, man, man_area), INT16_MAX));
-    features.out_of_plan = static_cast<int16_t>(zones.out_of_plan(boxes));
+    features.out_of_plan = static_cast<int16_t>(zones.out_of_plan_after(boxes, lifted, to));
     return features;
 }
 

@@ -41,10 +41,10 @@ class FeatureMeter {
     Features measure(const std::vector<int32_t>& boxes, const std::vector<uint8_t>& occupied,
                      int32_t man, int32_t& man_area);
     // The children of one position, measured from what they change. `open_position` takes the
-    // position (`occupied` marking its boxes); `lift` then the box about to move, still marked;
-    // `measure_after` a macro of that box ending on `to`, `occupied` showing the box there and
-    // the man on `man`. The same features as `measure` gives the child.
-    void open_position(const std::vector<uint8_t>& occupied);
+    // position (`occupied` marking its sorted `boxes`); `lift` then the box about to move, still
+    // marked; `measure_after` a macro of that box ending on `to`, `occupied` showing the box
+    // there and the man on `man`. The same features as `measure` gives the child.
+    void open_position(const std::vector<int32_t>& boxes, const std::vector<uint8_t>& occupied);
     void lift(const std::vector<uint8_t>& occupied, int32_t from);
     Features measure_after(const std::vector<int32_t>& boxes, const std::vector<uint8_t>& occupied,
                            int32_t to, int32_t man, int32_t& man_area);
@@ -63,4 +63,5 @@ class FeatureMeter {
     int32_t stamp = 0;
     FloorStretches stretches;
     PlanZones zones;
+    int32_t lifted = SolverBoard::no_square;
 };

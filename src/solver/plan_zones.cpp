@@ -83,3 +83,17 @@ int32_t PlanZones::out_of_plan(const std::vector<int32_t>& boxes) const {
     for (int32_t box : boxes) count += in_zone(step, box) ? 1 : 0;
     return count;
 }
+
+void PlanZones::open_position(const std::vector<int32_t>& boxes) {
+    if (!any_zone) return;
+    open_step = steps_done(boxes);
+    open_count = out_of_plan(boxes);
+}
+
+int32_t PlanZones::out_of_plan_after(const std::vector<int32_t>& boxes, int32_t from,
+                                     int32_t to) const {
+    if (!any_zone) return 0;
+    if (step_of_square[from] >= 0 || step_of_square[to] >= 0) return out_of_plan(boxes);
+    if (open_step == step_count) return 0;
+    return open_count - (in_zone(open_step, from) ? 1 : 0) + (in_zone(open_step, to) ? 1 : 0);
+}

@@ -19,6 +19,11 @@ class PlanZones {
     // Boxes of the sorted `boxes` in the zone of the first step whose targets are not all
     // filled.
     int32_t out_of_plan(const std::vector<int32_t>& boxes) const;
+    // The position being opened; then the count once its box on `from` has moved to `to`,
+    // giving the sorted `boxes` after the move. Unless the move fills or empties a target, the
+    // plan stands where it stood and only the moved box's count changes.
+    void open_position(const std::vector<int32_t>& boxes);
+    int32_t out_of_plan_after(const std::vector<int32_t>& boxes, int32_t from, int32_t to) const;
     // The plan's steps done: whole layers filled, deepest first.
     int32_t steps_done(const std::vector<int32_t>& boxes) const;
     int64_t memory_bytes() const { return static_cast<int64_t>(zones.size()); }
@@ -34,9 +39,10 @@ class PlanZones {
 
     int32_t square_count;
     int32_t step_count = 0;
-    std::vector<int32_t> step_of_square;  // by square: the step its target is filled in; -1
-    std::vector<int32_t> step_size;       // targets per step
-    std::vector<uint8_t> zones;           // step x square
-    bool any_zone = false;                // open rooms of targets strand nothing
-    mutable std::vector<int32_t> filled;  // per step
+    std::vector<int32_t> step_of_square;    // by square: the step its target is filled in; -1
+    std::vector<int32_t> step_size;         // targets per step
+    std::vector<uint8_t> zones;             // step x square
+    bool any_zone = false;                  // open rooms of targets strand nothing
+    mutable std::vector<int32_t> filled;    // per step
+    int32_t open_step = 0, open_count = 0;  // the position being opened
 };

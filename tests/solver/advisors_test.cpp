@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include "solver/new_pushes.h"
 #include "solver/plan_zones.h"
 #include "solver_boards.h"
 
@@ -25,7 +24,7 @@ TEST(PlanZones, BoxesBehindTheNextLayerAreOutOfPlan) {
         "####  $$ #\n"
         "##########\n");
     const PackingOrder plan(board);
-    const PlanZones zones(board, plan);
+    PlanZones zones(board, plan);
     EXPECT_EQ(zones.out_of_plan({at(6, 2), at(6, 3), at(7, 2), at(7, 3)}), 0);
     EXPECT_EQ(zones.out_of_plan({at(2, 2), at(6, 2), at(7, 2), at(7, 3)}), 1);
     EXPECT_EQ(zones.out_of_plan({at(2, 1), at(3, 2), at(6, 2), at(7, 2)}), 2);
@@ -33,35 +32,18 @@ TEST(PlanZones, BoxesBehindTheNextLayerAreOutOfPlan) {
     EXPECT_EQ(zones.steps_done({at(4, 1), at(4, 2), at(6, 2), at(7, 2)}), 1);
     EXPECT_EQ(zones.out_of_plan({at(4, 1), at(4, 2), at(6, 2), at(7, 2)}), 0);
     EXPECT_EQ(zones.out_of_plan({at(2, 2), at(4, 1), at(4, 2), at(6, 2)}), 1);
+    // Measured from the move alone, as the search does, a target filled or not.
+    zones.open_position({at(2, 2), at(6, 2), at(7, 2), at(7, 3)});
+    EXPECT_EQ(zones.out_of_plan_after({at(3, 2), at(6, 2), at(7, 2), at(7, 3)}, at(2, 2), at(3, 2)),
+              1);
+    EXPECT_EQ(zones.out_of_plan_after({at(2, 2), at(6, 2), at(6, 3), at(7, 2)}, at(7, 3), at(6, 3)),
+              1);
+    EXPECT_EQ(zones.out_of_plan_after({at(6, 2), at(6, 3), at(7, 2), at(7, 3)}, at(2, 2), at(6, 3)),
+              0);
+    EXPECT_EQ(zones.out_of_plan_after({at(2, 2), at(4, 2), at(7, 2), at(7, 3)}, at(6, 2), at(4, 2)),
+              1);
     // A box on a target is never out of plan.
     EXPECT_EQ(zones.out_of_plan({at(4, 1), at(5, 1), at(6, 2), at(7, 2)}), 0);
-}
-
-TEST(NewPushes, OnlyAMoveThatLetsTheManThroughOpensPushes) {
-    // The box in the gap (4, 2) shuts the man out of the right-hand room, where the box on
-    // (7, 2) waits to be pushed down onto its target.
-    const SolverBoard board = board_of_map(
-        "##########\n"
-        "#@  #    #\n"
-        "#   $  $ #\n"
-        "#   #  . #\n"
-        "#   #  . #\n"
-        "##########\n");
-    std::vector<uint8_t> occupied = occupied_by(board, board.start_boxes());
-    ManWalk walk;
-    walk.walk(board, occupied, board.man_start());
-    NewPushes new_pushes;
-    EXPECT_TRUE(new_pushes.walls_off(board, occupied, walk, at(4, 2)));
-    const auto opens = [&](int32_t to) {
-        occupied[at(4, 2)] = 0;
-        occupied[to] = 1;
-        const bool opened = new_pushes.opened(board, occupied, walk, {to, at(7, 2)}, to, to - 1);
-        occupied[to] = 0;
-        occupied[at(4, 2)] = 1;
-        return opened;
-    };
-    EXPECT_FALSE(opens(at(5, 2)));  // still in the way, the man in the gap behind it
-    EXPECT_TRUE(opens(at(6, 2)));   // the man steps into the room and reaches (7, 1)
 }
 
 TEST(Advisors, EachNamesTheBestChildThatBettersItsFeatureWithoutUnpacking) {
@@ -72,7 +54,7 @@ TEST(Advisors, EachNamesTheBestChildThatBettersItsFeatureWithoutUnpacking) {
         Features parent;
         parent.packing = 3;
         parent.*feature = 2;
-        std::vector<MeasuredChild> children(4, {0, parent, 10, false});
+        std::vector<MeasuredChild> children(4, {0, parent, 10});
         children[0].features.*feature = 3;
         children[1].features.*feature = 1;
         children[2].features.*feature = 1;
@@ -90,23 +72,11 @@ TEST(Advisors, EachNamesTheBestChildThatBettersItsFeatureWithoutUnpacking) {
     }
 }
 
-TEST(Advisors, TheExplorerNamesAChildThatOpensPushesWithoutUnpacking) {
-    Features parent;
-    parent.packing = 1;
-    std::vector<MeasuredChild> children(3, {0, parent, 10, false});
-    children[0].explores = true;
-    children[0].features.packing = 0;
-    children[2].explores = true;
-    std::vector<uint8_t> advised;
-    advise(parent, children, advised);
-    EXPECT_EQ(advised, (std::vector<uint8_t>{0, 0, 1}));
-}
-
 TEST(Advisors, PackingNamesTheChildThatFillsMost) {
     Features parent;
     parent.packing = 1;
     parent.connectivity = 1;
-    std::vector<MeasuredChild> children(3, {0, parent, 10, false});
+    std::vector<MeasuredChild> children(3, {0, parent, 10});
     children[0].features.packing = 2;
     children[0].features.connectivity = 2;  // fills, though it cuts the floor
     children[2].features.packing = 0;
