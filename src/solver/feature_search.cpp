@@ -38,7 +38,9 @@ int32_t FeatureSearch::child_estimate(size_t index, int32_t to) {
 
 bool FeatureSearch::over_limits() {
     const int64_t waiting_bytes = 2 * (waiting_count + 1) * static_cast<int64_t>(sizeof(Waiting));
-    return budget.spent(store.memory_bytes() + store.growth_bytes() + waiting_bytes, store.size());
+    return budget.spent(
+        meter.memory_bytes() + store.memory_bytes() + store.growth_bytes() + waiting_bytes,
+        store.size());
 }
 
 int32_t FeatureSearch::cell_of(const Features& features) {
@@ -134,7 +136,7 @@ void FeatureSearch::expand(int32_t index, Features features, Features cell_featu
     const bool dead = verdict == CorralCheck::Verdict::dead_end ||
                       (features.connectivity > 1 &&
                        corral_search.dead_end(board, boxes, occupied, walk, parent.man));
-    if (!dead) meter.open_position(occupied);
+    if (!dead) meter.open_position(boxes, occupied);
     for (size_t i = 0; i < boxes.size() && !dead; ++i) {
         const int32_t from = boxes[i];
         if (verdict == CorralCheck::Verdict::only && !corral.allows(from)) continue;
@@ -174,8 +176,7 @@ void FeatureSearch::expand(int32_t index, Features features, Features cell_featu
     }
     for (int32_t box : boxes) occupied[box] = 0;
     if (goal >= 0) return;
-    std::vector<uint8_t> advised(children.size(), 0);
-    advise(features, advised);
+    advise(features, children, advised);
     Cell& cell = cells[cell_of(cell_features)];
     for (size_t c = 0; c < children.size(); ++c) {
         const Features& child = children[c].features;
@@ -184,31 +185,6 @@ void FeatureSearch::expand(int32_t index, Features features, Features cell_featu
                            children[c].estimate, children[c].position});
         ++waiting_count;
     }
-}
-
-// The packing advisor names the child that fills most in plan order, the connectivity advisor
-// the one that joins most floor without unpacking; each at most one, the best by features and
-// then by pushes still needed.
-void FeatureSearch::advise(const Features& parent, std::vector<uint8_t>& advised) const {
-    const auto better = [&](size_t a, size_t b) {
-        if (!(children[a].features == children[b].features)) {
-            return children[a].features.better_than(children[b].features);
-        }
-        return children[a].estimate < children[b].estimate;
-    };
-    int64_t packer = -1, joiner = -1;
-    for (size_t c = 0; c < children.size(); ++c) {
-        const Features& child = children[c].features;
-        if (child.packing > parent.packing && (packer < 0 || better(c, packer))) {
-            packer = static_cast<int64_t>(c);
-        }
-        if (child.packing >= parent.packing && child.connectivity < parent.connectivity &&
-            (joiner < 0 || better(c, joiner))) {
-            joiner = static_cast<int64_t>(c);
-        }
-    }
-    if (packer >= 0) advised[packer] = 1;
-    if (joiner >= 0) advised[joiner] = 1;
 }
 
 // Each macro on the line is searched again from its parent, push by push.

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "solver/advisors.h"
 #include "solver/board.h"
 #include "solver/box_macros.h"
 #include "solver/corral.h"
@@ -60,18 +61,10 @@ class FeatureSearch {
         Features features;
         std::priority_queue<Waiting, std::vector<Waiting>, Later> waiting;
     };
-    // A push generated from the position being opened, before it is weighed.
-    struct Child {
-        int32_t position;
-        Features features;
-        int32_t estimate;
-    };
-
     int32_t estimate(const std::vector<int32_t>& boxes);
     // The estimate of the position being opened with its box `index` moved to `to`.
     int32_t child_estimate(size_t index, int32_t to);
     void expand(int32_t index, Features features, Features cell_features, int32_t weight);
-    void advise(const Features& parent, std::vector<uint8_t>& advised) const;
     int32_t cell_of(const Features& features);
     int32_t next_cell();
     bool over_limits();
@@ -90,7 +83,8 @@ class FeatureSearch {
     std::vector<BoxMacros::Destination> destinations;
     std::vector<uint8_t> occupied;
     std::vector<int32_t> boxes, child_boxes;
-    std::vector<Child> children;
+    std::vector<MeasuredChild> children;
+    std::vector<uint8_t> advised;
     std::vector<Cell> cells;
     std::map<std::pair<int16_t, int16_t>, int32_t> cell_index;
     int64_t waiting_count = 0;

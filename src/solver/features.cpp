@@ -3,7 +3,7 @@
 #include <algorithm>
 
 FeatureMeter::FeatureMeter(const SolverBoard& board, const PackingOrder& plan)
-    : board(board), plan(plan), seen(board.square_count(), 0) {}
+    : board(board), plan(plan), seen(board.square_count(), 0), zones(board, plan) {}
 
 Features FeatureMeter::measure(const std::vector<int32_t>& boxes,
                                const std::vector<uint8_t>& occupied, int32_t man,
@@ -12,15 +12,19 @@ Features FeatureMeter::measure(const std::vector<int32_t>& boxes,
     features.packing = static_cast<int16_t>(std::min<int32_t>(packing(boxes), INT16_MAX));
     features.connectivity =
         static_cast<int16_t>(std::min<int32_t>(connectivity(occupied, man, man_area), INT16_MAX));
+    features.out_of_plan = static_cast<int16_t>(zones.out_of_plan(boxes));
     return features;
 }
 
-void FeatureMeter::open_position(const std::vector<uint8_t>& occupied) {
+void FeatureMeter::open_position(const std::vector<int32_t>& boxes,
+                                 const std::vector<uint8_t>& occupied) {
     stretches.label(board, occupied);
+    zones.open_position(boxes);
 }
 
 void FeatureMeter::lift(const std::vector<uint8_t>& occupied, int32_t from) {
     stretches.lift(board, occupied, from);
+    lifted = from;
 }
 
 Features FeatureMeter::measure_after(const std::vector<int32_t>& boxes,
@@ -30,6 +34,7 @@ Features FeatureMeter::measure_after(const std::vector<int32_t>& boxes,
     features.packing = static_cast<int16_t>(std::min<int32_t>(packing(boxes), INT16_MAX));
     features.connectivity = static_cast<int16_t>(
         std::min<int32_t>(stretches.drop(board, occupied, to, man, man_area), INT16_MAX));
+    features.out_of_plan = static_cast<int16_t>(zones.out_of_plan_after(boxes, lifted, to));
     return features;
 }
 

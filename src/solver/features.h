@@ -6,21 +6,27 @@
 #include "solver/board.h"
 #include "solver/floor_stretches.h"
 #include "solver/packing_order.h"
+#include "solver/plan_zones.h"
 
 // What the feature-space search knows of a position besides its boxes: how far the packing plan
-// has come, and how badly the boxes cut the floor up. Positions with the same values share a
-// cell, and every cell gets its turns, so that progress on either keeps being worked on.
+// has come, how badly the boxes cut the floor up, and how many boxes stand where the plan's
+// next step would strand them. Positions with the same packing and connectivity share a cell,
+// and every cell gets its turns, so that progress on either keeps being worked on; the boxes
+// out of plan break ties and guide an advisor.
 struct Features {
     int16_t packing = 0;       // targets filled in the plan's order; higher is better
     int16_t connectivity = 0;  // separate stretches of box-free floor; lower is better
+    int16_t out_of_plan = 0;   // boxes the plan's next step strands (plan_zones.h)
 
     bool operator==(const Features& other) const {
-        return packing == other.packing && connectivity == other.connectivity;
+        return packing == other.packing && connectivity == other.connectivity &&
+               out_of_plan == other.out_of_plan;
     }
-    // More packed first, then less cut up.
+    // More packed first, then less cut up, then fewer boxes in the plan's way.
     bool better_than(const Features& other) const {
         if (packing != other.packing) return packing > other.packing;
-        return connectivity < other.connectivity;
+        if (connectivity != other.connectivity) return connectivity < other.connectivity;
+        return out_of_plan < other.out_of_plan;
     }
 };
 
@@ -35,13 +41,15 @@ class FeatureMeter {
     Features measure(const std::vector<int32_t>& boxes, const std::vector<uint8_t>& occupied,
                      int32_t man, int32_t& man_area);
     // The children of one position, measured from what they change. `open_position` takes the
-    // position (`occupied` marking its boxes); `lift` then the box about to move, still marked;
-    // `measure_after` a macro of that box ending on `to`, `occupied` showing the box there and
-    // the man on `man`. The same features as `measure` gives the child.
-    void open_position(const std::vector<uint8_t>& occupied);
+    // position (`occupied` marking its sorted `boxes`); `lift` then the box about to move, still
+    // marked; `measure_after` a macro of that box ending on `to`, `occupied` showing the box
+    // there and the man on `man`. The same features as `measure` gives the child.
+    void open_position(const std::vector<int32_t>& boxes, const std::vector<uint8_t>& occupied);
     void lift(const std::vector<uint8_t>& occupied, int32_t from);
     Features measure_after(const std::vector<int32_t>& boxes, const std::vector<uint8_t>& occupied,
                            int32_t to, int32_t man, int32_t& man_area);
+    // What the per-level tables hold.
+    int64_t memory_bytes() const { return zones.memory_bytes(); }
     // Boxes on targets, less those filled before some deeper target of the plan is.
     int32_t packing(const std::vector<int32_t>& boxes) const;
     // Stretches of free squares without boxes, joined side to side.
@@ -54,4 +62,6 @@ class FeatureMeter {
     std::vector<int32_t> seen, stack;
     int32_t stamp = 0;
     FloorStretches stretches;
+    PlanZones zones;
+    int32_t lifted = SolverBoard::no_square;
 };

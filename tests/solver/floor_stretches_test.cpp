@@ -40,7 +40,7 @@ TEST(FloorStretches, EveryMacroMeasuresAsACountAfresh) {
             walk.walk(board, occupied, man);
             int32_t area = 0;
             const Features parent = afresh.measure(boxes, occupied, man, area);
-            stepwise.open_position(occupied);
+            stepwise.open_position(boxes, occupied);
             std::vector<std::pair<size_t, BoxMacros::Destination>> moves;
             for (size_t i = 0; i < boxes.size(); ++i) {
                 const int32_t from = boxes[i];
