@@ -47,6 +47,7 @@
 // It prints the set's boxes, floor per box and rooms (least, median, most) on standard error.
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -341,6 +342,10 @@ int main(int argc, char** argv) {
     if (!options.make.empty()) return make_set(options);
     if (!options.baseline.empty()) {
         std::vector<std::string> solve_arguments{"--time", std::to_string(options.limits.seconds)};
+        if (options.limits.positions != INT64_MAX) {
+            solve_arguments.insert(solve_arguments.end(),
+                                   {"--positions", std::to_string(options.limits.positions)});
+        }
         if (options.find) solve_arguments.push_back("--find");
         if (!options.strategy.empty())
             solve_arguments.insert(solve_arguments.end(), {"--strategy", options.strategy});
