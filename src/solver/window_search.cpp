@@ -8,10 +8,11 @@
 #include "solver/area_after_push.h"
 
 namespace {
-// Groups fit in a square of this many squares a side; the window searched is one square
-// wider on every side, so that the boxes have room to be pushed about before they count as
-// leaving it.
-constexpr int32_t group_span = 3;
+// Groups fit in a square of this many squares a side; the window searched is wider by
+// window_margin squares on every side, so that the boxes have room to be pushed about before
+// they count as leaving it.
+constexpr int32_t group_span = 4;
+constexpr int32_t window_margin = 1;
 constexpr size_t largest_group = 4;
 // Groups listed at most, which only the largest boards reach.
 constexpr size_t most_groups = 100000;
@@ -74,7 +75,7 @@ void WindowSearch::find(const SolverBoard& board, const Limits& limits, DeadGrou
         if (!worth_searching(board, group, groups)) continue;
         bool anywhere = false;
         std::vector<uint8_t> squares =
-            dead_man_squares(board, group, limits.positions_per_area, anywhere);
+            dead_man_squares(board, group, limits.positions_per_area, groups, anywhere);
         if (anywhere) {
             groups.add(group, {});
         } else if (!squares.empty()) {
@@ -173,15 +174,15 @@ bool WindowSearch::matched(const SolverBoard& board, const std::vector<int32_t>&
 
 std::vector<uint8_t> WindowSearch::dead_man_squares(const SolverBoard& board,
                                                     const std::vector<int32_t>& group, int32_t cap,
-                                                    bool& anywhere) {
+                                                    const DeadGroups& known, bool& anywhere) {
     anywhere = false;
     int32_t top = board.height(), bottom = -1, left = board.width(), right = -1;
     for (int32_t box : group) {
         const Place at = place_of(board, box);
-        top = std::min(top, at.row - 1);
-        bottom = std::max(bottom, at.row + 1);
-        left = std::min(left, at.column - 1);
-        right = std::max(right, at.column + 1);
+        top = std::min(top, at.row - window_margin);
+        bottom = std::max(bottom, at.row + window_margin);
+        left = std::min(left, at.column - window_margin);
+        right = std::max(right, at.column + window_margin);
     }
     // One square of each of the man's areas next to a box: elsewhere he can never touch the
     // group, which then stays where it is.
@@ -210,7 +211,7 @@ std::vector<uint8_t> WindowSearch::dead_man_squares(const SolverBoard& board,
     for (int32_t man : areas) {
         const int32_t top_left = std::max(top, 0) * board.width() + std::max(left, 0);
         if (!dead_in_window(board, group, man, top_left, bottom - std::max(top, 0) + 1,
-                            right - std::max(left, 0) + 1, cap)) {
+                            right - std::max(left, 0) + 1, cap, known)) {
             alive.push_back(man);
         }
     }
@@ -234,7 +235,7 @@ std::vector<uint8_t> WindowSearch::dead_man_squares(const SolverBoard& board,
 
 bool WindowSearch::dead_in_window(const SolverBoard& board, const std::vector<int32_t>& boxes,
                                   int32_t man, int32_t top_left, int32_t window_rows,
-                                  int32_t window_columns, int32_t cap) {
+                                  int32_t window_columns, int32_t cap, const DeadGroups& known) {
     if (local.size() != static_cast<size_t>(board.square_count()))
         local.assign(static_cast<size_t>(board.square_count()), 0);
     const Place corner = place_of(board, top_left);
@@ -267,7 +268,7 @@ bool WindowSearch::dead_in_window(const SolverBoard& board, const std::vector<in
                 }
                 local[from] = 0;
                 local[to] = 1;
-                if (!freeze.frozen_off_target(board, local, to)) {
+                if (!freeze.frozen_off_target(board, local, to) && !known.holds(local, to, from)) {
                     move_box(at, i, to, key);
                     bool home = true;
                     for (int32_t box : key) home = home && board.is_target(box);

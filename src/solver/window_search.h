@@ -36,9 +36,11 @@ class WindowSearch {
 
     // True when `boxes` (sorted) can never all reach targets with the man on `man`, none of the
     // boxes leaving the window of `window_rows` x `window_columns` squares from `top_left`.
-    // False too when the search passes `cap` positions.
+    // False too when the search passes `cap` positions. Positions holding one of `known` are
+    // not searched on: they are dead ends whatever the other boxes do.
     bool dead_in_window(const SolverBoard& board, const std::vector<int32_t>& boxes, int32_t man,
-                        int32_t top_left, int32_t window_rows, int32_t window_columns, int32_t cap);
+                        int32_t top_left, int32_t window_rows, int32_t window_columns, int32_t cap,
+                        const DeadGroups& known);
 
   private:
     void collect_groups(const SolverBoard& board, std::vector<std::vector<int32_t>>& found) const;
@@ -49,7 +51,7 @@ class WindowSearch {
     // when from every square next to a box.
     std::vector<uint8_t> dead_man_squares(const SolverBoard& board,
                                           const std::vector<int32_t>& group, int32_t cap,
-                                          bool& anywhere);
+                                          const DeadGroups& known, bool& anywhere);
 
     std::vector<uint8_t> local;  // the searched boxes only
     ManWalk walk, after, regions;

@@ -61,7 +61,7 @@ TEST(WindowSearch, BoxesThatCanGoHomeOrLeaveTheWindowAreNoGroup) {
     WindowSearch search;
     const int32_t box = square_at(home, 3, 1);
     EXPECT_FALSE(search.dead_in_window(home, {box, square_at(home, 5, 1)}, home.man_start(),
-                                       square_at(home, 2, 0), 3, 5, 1000));
+                                       square_at(home, 2, 0), 3, 5, 1000, home.dead_groups()));
 }
 
 TEST(WindowSearch, TheProofSkipsThePushIntoADeadGroupAndStaysOptimal) {
