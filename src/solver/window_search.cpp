@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <deque>
 #include <functional>
 
 #include "solver/area_after_push.h"
@@ -244,18 +243,24 @@ bool WindowSearch::dead_in_window(const SolverBoard& board, const std::vector<in
         return at.row >= corner.row && at.row < corner.row + window_rows &&
                at.column >= corner.column && at.column < corner.column + window_columns;
     };
+    // A state is the boxes, sorted, then a square of the man's area (its top-left square once
+    // reached by a push); unused box places hold no_box and sort last.
+    constexpr int32_t no_box = INT32_MAX;
+    const size_t count = boxes.size();
     seen.clear();
-    std::deque<std::pair<std::vector<int32_t>, int32_t>> queue;
-    queue.emplace_back(boxes, man);
-    std::vector<int32_t> key;
+    queue.clear();
+    State start;
+    start.fill(no_box);
+    std::copy(boxes.begin(), boxes.end(), start.begin());
+    start.back() = man;
+    queue.push_back(start);
     bool alive = false;
-    while (!queue.empty() && !alive) {
-        const auto [at, stands] = queue.front();
-        queue.pop_front();
-        for (int32_t box : at) local[box] = 1;
-        const int32_t area = walk.reach(board, local, stands);
+    for (size_t head = 0; head < queue.size() && !alive; ++head) {
+        const State at = queue[head];
+        for (size_t b = 0; b < count; ++b) local[at[b]] = 1;
+        const int32_t area = walk.reach(board, local, at.back());
         work_ += board.square_count();
-        for (size_t i = 0; i < at.size() && !alive; ++i) {
+        for (size_t i = 0; i < count && !alive; ++i) {
             const int32_t from = at[i];
             for (int direction = 0; direction < 4 && !alive; ++direction) {
                 const int32_t behind = board.neighbour(from, opposite(direction));
@@ -269,25 +274,26 @@ bool WindowSearch::dead_in_window(const SolverBoard& board, const std::vector<in
                 local[from] = 0;
                 local[to] = 1;
                 if (!freeze.frozen_off_target(board, local, to) && !known.holds(local, to, from)) {
-                    move_box(at, i, to, key);
+                    State next = at;
+                    next[i] = to;
+                    std::sort(next.begin(), next.begin() + static_cast<std::ptrdiff_t>(count));
                     bool home = true;
-                    for (int32_t box : key) home = home && board.is_target(box);
+                    for (size_t b = 0; b < count; ++b) home = home && board.is_target(next[b]);
                     const int32_t quick =
-                        area_after_push(board, local, walk, stands, area, from, to, direction);
-                    key.push_back(
-                        quick != SolverBoard::no_square ? quick : after.reach(board, local, from));
+                        area_after_push(board, local, walk, at.back(), area, from, to, direction);
+                    next.back() =
+                        quick != SolverBoard::no_square ? quick : after.reach(board, local, from);
                     if (home || static_cast<int32_t>(seen.size()) >= cap) {
                         alive = true;
-                    } else if (seen.insert(key).second) {
-                        key.pop_back();
-                        queue.emplace_back(key, from);
+                    } else if (seen.insert(next).second) {
+                        queue.push_back(next);
                     }
                 }
                 local[to] = 0;
                 local[from] = 1;
             }
         }
-        for (int32_t box : at) local[box] = 0;
+        for (size_t b = 0; b < count; ++b) local[at[b]] = 0;
     }
     return !alive;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <set>
 #include <vector>
@@ -56,6 +57,8 @@ class WindowSearch {
     std::vector<uint8_t> local;  // the searched boxes only
     ManWalk walk, after, regions;
     FreezeCheck freeze;
-    std::set<std::vector<int32_t>> seen;  // boxes, then the man's area
+    using State = std::array<int32_t, 5>;  // up to four boxes, then the man's area
+    std::set<State> seen;
+    std::vector<State> queue;
     int64_t work_ = 0;
 };
