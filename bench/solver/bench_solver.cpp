@@ -20,10 +20,12 @@
 // search alike then do the very same work, so their times and instruction counts compare
 // directly however loaded the machine is.
 //
-//   bench-solver --baseline PROGRAM [--time SECONDS] [--find | --strategy NAME] FILE...
+//   bench-solver --baseline PROGRAM [--time SECONDS] [--positions COUNT] [--find | --strategy NAME]
+//                FILE...
 // solves each level in this bench-solver and in another (the landed build's, say), each in a
 // program of its own, taking turns, and prints per level and in total the levels each solved,
 // positions per second of each and their ratio: speed work measured side by side, in one run.
+// Both programs get the same limits.
 //
 //   bench-solver --make classic|hard|dense COUNT [--seed FIRST] > FILE
 // writes a generated set in the game's format, to measure on. The sets are made, never kept:
@@ -334,8 +336,8 @@ int main(int argc, char** argv) {
             stderr,
             "usage: bench-solver [--time SECONDS] [--positions COUNT] [--find [--threads N]"
             " | --strategy NAME] [FILE...]\n"
-            "       bench-solver --baseline PROGRAM [--time SECONDS] [--find | --strategy NAME] "
-            "FILE...\n"
+            "       bench-solver --baseline PROGRAM [--time SECONDS] [--positions COUNT] "
+            "[--find | --strategy NAME] FILE...\n"
             "       bench-solver --make classic|hard|dense COUNT [--seed FIRST]\n");
         return 2;
     }
