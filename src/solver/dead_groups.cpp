@@ -9,6 +9,7 @@ void DeadGroups::add(const std::vector<int32_t>& boxes, std::vector<uint8_t> squ
         group.man = static_cast<int32_t>(man_squares.size());
         man_squares.push_back(std::move(squares));
     }
+    if (filed.empty()) filed.resize(static_cast<size_t>(square_count));
     const int32_t index = static_cast<int32_t>(groups.size());
     groups.push_back(group);
     for (int32_t box : boxes) filed[box].push_back(index);
@@ -23,10 +24,11 @@ bool DeadGroups::covers(const std::vector<int32_t>& boxes) const {
     return false;
 }
 
-void DeadGroups::reset(int32_t square_count) {
+void DeadGroups::reset(int32_t squares) {
     groups.clear();
     man_squares.clear();
-    filed.assign(static_cast<size_t>(square_count), {});
+    filed.clear();
+    square_count = squares;
 }
 
 int64_t DeadGroups::memory_bytes() const {

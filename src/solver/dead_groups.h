@@ -43,5 +43,8 @@ class DeadGroups {
     };
     std::vector<Group> groups;
     std::vector<std::vector<uint8_t>> man_squares;
-    std::vector<std::vector<int32_t>> filed;  // by square: the groups with a box there
+    // By square: the groups with a box there. Made with the first group, so that a board with
+    // none (the largest open rooms) keeps no table.
+    std::vector<std::vector<int32_t>> filed;
+    int32_t square_count = 0;
 };
