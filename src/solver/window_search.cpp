@@ -66,7 +66,8 @@ void WindowSearch::find(const SolverBoard& board, const Limits& limits, DeadGrou
     local.assign(static_cast<size_t>(board.square_count()), 0);
     std::vector<std::vector<int32_t>> found;
     collect_groups(board, found);
-    // Smaller groups first, so that a larger one holding a dead group is never searched.
+    // Smaller groups first: a larger one holding a group dead wherever the man stands is never
+    // searched, and the searches of the others stop where they make a smaller dead group.
     std::stable_sort(found.begin(), found.end(),
                      [](const auto& a, const auto& b) { return a.size() < b.size(); });
     for (const std::vector<int32_t>& group : found) {
