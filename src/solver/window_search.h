@@ -24,7 +24,7 @@ class WindowSearch {
         // Positions one man area's search may look at before the group counts as alive.
         int32_t positions_per_area = 256;
         // Squares walked over, by every group's search together: caps the time on big levels
-        // (tight levels of 16 to 24 boxes take up to 3 million, some milliseconds).
+        // (levels of 16 to 24 boxes take up to 2 million, some milliseconds).
         int64_t work = 5'000'000;
         // Bytes the groups found may take, for the man's squares above all.
         int64_t memory_bytes = 8 << 20;
