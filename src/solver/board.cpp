@@ -1,8 +1,10 @@
 #include "solver/board.h"
 
+#include <algorithm>
 #include <deque>
 
 #include "level/map_validation.h"
+#include "solver/window_search.h"
 
 Outcome<SolverBoard::LoadError> SolverBoard::load(const TLevel& level, int64_t memory_bytes) {
     // The game's own verdict on the level, in its words.
@@ -16,6 +18,9 @@ Outcome<SolverBoard::LoadError> SolverBoard::load(const TLevel& level, int64_t m
     if (table_bytes > memory_bytes) return Outcome<LoadError>::failure(LoadError::memory, "memory");
     measure_push_distances();
     find_floor_steps();
+    WindowSearch::Limits limits;
+    limits.memory_bytes = std::min(limits.memory_bytes, (memory_bytes - table_bytes) / 8);
+    WindowSearch().find(*this, limits, dead_groups_);
     return {};
 }
 
@@ -65,5 +70,6 @@ void SolverBoard::measure_push_distances() {
 // flags.
 int64_t SolverBoard::memory_bytes() const {
     return static_cast<int64_t>(free_.size()) *
-           (static_cast<int64_t>(targets_.size()) * 4 + 2 * 4 * 4 + 3);
+               (static_cast<int64_t>(targets_.size()) * 4 + 2 * 4 * 4 + 3) +
+           dead_groups_.memory_bytes();
 }

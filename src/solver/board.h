@@ -8,9 +8,11 @@
 
 #include "level/board_room.h"
 #include "level/level.h"
+#include "solver/dead_groups.h"
 
 // The unchanging part of a level as the solver sees it: its room (level/board_room.h), which
-// squares are dead, and how many pushes a lone box needs from any square to any target.
+// squares are dead, how many pushes a lone box needs from any square to any target, and which
+// small groups of boxes against the walls are dead together (window_search.h).
 class SolverBoard : public BoardRoom {
   public:
     static constexpr int32_t unreachable = INT32_MAX / 4;
@@ -33,6 +35,8 @@ class SolverBoard : public BoardRoom {
     }
     // A box here can never reach any target, even with every other box gone.
     bool is_dead(int32_t square) const { return dead_[square]; }
+    // Groups of boxes that can never all reach targets, with the man's squares they hold for.
+    const DeadGroups& dead_groups() const { return dead_groups_; }
     // Fewest pushes that bring a lone box from `square` to target number `target_index`.
     int32_t push_distance(size_t target_index, int32_t square) const {
         return push_distance_[target_index][square];
@@ -45,6 +49,7 @@ class SolverBoard : public BoardRoom {
     std::vector<uint8_t> dead_;
     std::vector<int32_t> floor_steps_;
     std::vector<std::vector<int32_t>> push_distance_;
+    DeadGroups dead_groups_;
 };
 
 // `boxes`, sorted by square, with the one at `index` pushed to `to`, sorted again into `moved`:

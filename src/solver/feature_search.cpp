@@ -148,7 +148,8 @@ void FeatureSearch::expand(int32_t index, Features features, Features cell_featu
             const int32_t to = destination.square;
             occupied[from] = 0;
             occupied[to] = 1;
-            if (!freeze.frozen_off_target(board, occupied, to)) {
+            if (!freeze.frozen_off_target(board, occupied, to) &&
+                !board.dead_groups().holds(occupied, to, destination.man)) {
                 move_box(boxes, i, to, child_boxes);
                 StoredPosition child;
                 child.parent = index;

@@ -146,7 +146,8 @@ void PushSearch::expand(int32_t index) {
                 continue;
             occupied[from] = 0;
             occupied[to] = 1;
-            if (!freeze.frozen_off_target(board, occupied, to)) {
+            if (!freeze.frozen_off_target(board, occupied, to) &&
+                !board.dead_groups().holds(occupied, to, from)) {
                 move_box(boxes, i, to, child_boxes);
                 StoredPosition child;
                 child.parent = index;
