@@ -5,6 +5,7 @@
 #include "board_rows.h"
 #include "generate.h"
 #include "greedy.h"
+#include "level/directions.h"
 #include "level/floor_measures.h"
 #include "mutation.h"
 #include "play_path.h"
@@ -145,4 +146,41 @@ TEST(Climb, KeepsProvenTightLevelsTheGreedyPlayerFails) {
         EXPECT_FALSE(greedy_player_solves(game)) << seed;
     }
     EXPECT_EQ(kept, 3);
+}
+
+// The long levels: targets side by side at the end of a winding lane, the boxes pulled back
+// along it, each push weighing three, and a level short of `min_pushes` dropped.
+TEST(Climb, BringsBoxesFromAfarToTargetsAtTheEndOfASerpentine) {
+    ClimbOptions options;
+    options.shape = RoomShape{4, 2, 0, 0};
+    options.shape.serpentine = true;
+    options.boxes = TargetRange{3, 4};
+    options.min_floor_per_box = 5;
+    options.max_floor_per_box = 7.5;
+    options.steps = 0;
+    options.targets = ClimbOptions::Targets::end;
+    options.push_weight = 3;
+    options.min_pushes = 30;
+    int kept = 0;
+    for (unsigned seed = 1; kept < 2 && seed < 400; ++seed) {
+        std::mt19937 random(seed);
+        const auto level = climb_level(random, options);
+        if (!level) continue;
+        ++kept;
+        EXPECT_GE(level->measures.pushes, options.min_pushes) << seed;
+        EXPECT_EQ(fewest_pushes(level->puzzle), level->measures.pushes) << seed;
+        // The targets lie side by side: each next to another.
+        const Puzzle& puzzle = level->puzzle;
+        for (size_t square = 0; square < puzzle.squares.size(); ++square) {
+            if (!puzzle.targets[square]) continue;
+            bool beside = false;
+            for (int d = 0; d < 4; ++d) {
+                beside = beside || puzzle.targets[static_cast<size_t>(puzzle.index(
+                                       puzzle.column_of(static_cast<int>(square)) + step_columns[d],
+                                       puzzle.row_of(static_cast<int>(square)) + step_rows[d]))];
+            }
+            EXPECT_TRUE(beside) << seed << ": a target alone";
+        }
+    }
+    EXPECT_EQ(kept, 2);
 }

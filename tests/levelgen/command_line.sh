@@ -18,6 +18,13 @@ for options in "--count abc" "--seed 12x" "--boxes -3" "--states 999999999999999
     [ "$code" = 2 ] && [[ "$err" == usage:* ]] || fail "$options: exit $code, said '$err'"
 done
 
+for options in "--room winding" "--targets middle" "--push-weight 0" "--push-weight x" \
+    "--proof-positions 0" "--min-pushes -1"; do
+    err=$(timeout 10 "$tool" climb $options 2>&1 >/dev/null)
+    code=$?
+    [ "$code" = 2 ] && [[ "$err" == usage:* ]] || fail "climb $options: exit $code, said '$err'"
+done
+
 err=$(timeout 20 "$tool" generate --count 1 --pushes 5000-6000 --tries 40 2>&1 >/dev/null)
 code=$?
 [ "$code" = 1 ] || fail "impossible options: exit $code"

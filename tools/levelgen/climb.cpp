@@ -56,7 +56,8 @@ std::optional<ClimbedLevel> proven(const Puzzle& start, const ClimbOptions& opti
     climbed.floor = floor.floor;
     climbed.idle = walled->walled;
     climbed.positions = solved.positions;
-    climbed.fitness = climb_fitness(climbed.measures, solved.positions, options.positions_cap);
+    climbed.fitness = climb_fitness(climbed.measures, solved.positions, options.positions_cap,
+                                    options.push_weight);
     return climbed;
 }
 
@@ -86,17 +87,25 @@ std::optional<Puzzle> small_room(std::mt19937& random, const ClimbOptions& optio
 }
 
 // Targets on random floor, strewn or in clusters of a few side by side: one cluster of many
-// boxes would keep those in its middle at home.
-void place_targets(std::mt19937& random, int boxes, bool clustered, Puzzle& room) {
+// boxes would keep those in its middle at home, but for targets at the end of a winding room,
+// where the lane is narrow enough for every box to be pulled out.
+void place_targets(std::mt19937& random, int boxes, ClimbOptions::Targets layout, Puzzle& room) {
     std::vector<int> floor;
     for (size_t square = 0; square < room.squares.size(); ++square) {
         room.targets[square] = false;
         if (room.squares[square] == Square::floor) floor.push_back(static_cast<int>(square));
     }
     const Arena arena(room, floor.front());
+    const bool clustered = layout == ClimbOptions::Targets::clustered;
     for (int placed = 0; placed < boxes && placed < static_cast<int>(floor.size());) {
         std::shuffle(floor.begin(), floor.end(), random);
         if (clustered) nearest_first(arena, floor);
+        if (layout == ClimbOptions::Targets::end) {
+            // The square a walk from anywhere meets last lies at an end of the floor.
+            nearest_first(arena, floor);
+            std::swap(floor.front(), floor.back());
+            nearest_first(arena, floor);
+        }
         const int cluster = clustered ? cluster_size : boxes;
         for (size_t i = 0, added = 0;
              i < floor.size() && added < static_cast<size_t>(cluster) && placed < boxes; ++i) {
@@ -127,9 +136,10 @@ std::optional<ClimbedLevel> settled(ClimbedLevel level, const ClimbOptions& opti
 
 }  // namespace
 
-double climb_fitness(const SolutionMeasures& measures, int64_t positions, int64_t cap) {
+double climb_fitness(const SolutionMeasures& measures, int64_t positions, int64_t cap,
+                     double push_weight) {
     const auto counted = static_cast<double>(std::min(positions, cap));
-    return measures.pushes + 2.0 * measures.box_changes + measures.sessions +
+    return push_weight * measures.pushes + 2.0 * measures.box_changes + measures.sessions +
            10.0 * std::log10(1.0 + counted);
 }
 
@@ -155,7 +165,7 @@ std::optional<ClimbedLevel> climb_level(std::mt19937& random, const ClimbOptions
     Puzzle best_room;
     for (int attempt = 0; attempt < options.target_tries; ++attempt) {
         const int placed = boxes + std::uniform_int_distribution<int>(0, spare)(random);
-        place_targets(random, placed, options.clustered_targets, *room);
+        place_targets(random, placed, options.targets, *room);
         auto judged = judge_room(*room, random, options);
         if (judged && (!best || judged->fitness > best->fitness)) {
             best = std::move(judged);
@@ -182,5 +192,7 @@ std::optional<ClimbedLevel> climb_level(std::mt19937& random, const ClimbOptions
         best = std::move(judged);
         best_room = std::move(changed);
     }
-    return settled(std::move(*best), options);
+    auto level = settled(std::move(*best), options);
+    if (level && level->measures.pushes < options.min_pushes) return std::nullopt;
+    return level;
 }

@@ -21,14 +21,22 @@ struct ClimbOptions {
     int steps = 60;         // changes tried on each seed's level
     int pull_on_share = 3;  // one step in this many pulls on the start instead of changing the room
     int target_tries = 4;   // target layouts tried in the first room
-    // The first targets in clusters side by side, so that the boxes must come home in order,
-    // instead of strewn about the room.
-    bool clustered_targets = false;
+    // Where the first targets go: strewn about the room; in clusters side by side, so that the
+    // boxes must come home in order; or all together at one end of the room's floor, so that
+    // the boxes come home from afar (for serpentine rooms).
+    enum class Targets { strewn, clustered, end };
+    Targets targets = Targets::strewn;
     PullLimits pulls;
     SolveLimits proof_limits{5.0, int64_t{512} * 1024 * 1024};
     // Positions past this count for nothing: a level that is only slow for our solver is not
     // one that is hard to play.
     int64_t positions_cap = 2000000;
+    // What each push of the optimal solution counts for in the fitness: above one the climb
+    // goes for long levels.
+    double push_weight = 1.0;
+    // A climbed level with fewer pushes is dropped at the end (the climb may pass through
+    // shorter ones on its way).
+    int min_pushes = 0;
 };
 
 struct ClimbedLevel {
@@ -44,9 +52,11 @@ struct ClimbedLevel {
     int steps_kept = 0;
 };
 
-// What the climb raises: pushes, box changes and pushing sessions of an optimal solution, and
-// the positions its proof met (each power of ten counting as ten pushes), up to the cap.
-double climb_fitness(const SolutionMeasures& measures, int64_t positions, int64_t cap);
+// What the climb raises: pushes (each counting `push_weight`), box changes and pushing sessions
+// of an optimal solution, and the positions its proof met (each power of ten counting as ten
+// pushes), up to the cap.
+double climb_fitness(const SolutionMeasures& measures, int64_t positions, int64_t cap,
+                     double push_weight = 1.0);
 
 // The level a room with targets makes: the most promising start pulled back from the solved
 // position that a greedy player cannot solve, proven optimal by the game's solver, walled in
@@ -60,5 +70,5 @@ std::optional<ClimbedLevel> judge_room(const Puzzle& room, std::mt19937& random,
 // that judges no worse: a change to the room (mutation.h), judged by judge_room, or more
 // pulls on the start (start_position.h), proven as it is. The level is proven once more as walled
 // in, and walled in again until its own optimal solution leaves nothing idle. Nothing when no first
-// level could be made.
+// level could be made, or the level has fewer pushes than `min_pushes`.
 std::optional<ClimbedLevel> climb_level(std::mt19937& random, const ClimbOptions& options);

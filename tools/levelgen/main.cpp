@@ -13,14 +13,18 @@
 //   pushwell-levelgen climb [--seed N] [--count N] [--tries N] [--blocks WxH] [--boxes N|MIN-MAX]
 //                           [--density MIN-MAX] [--steps N] [--states N] [--sampled N]
 //                           [--beam N] [--time SECONDS] [--positions N]
-//                           [--targets strewn|clustered]
+//                           [--targets strewn|clustered|end] [--room pieces|serpentine]
+//                           [--proof-positions N] [--push-weight W] [--min-pushes N]
 //       Writes `count` tight levels, one climb per seed (climb.h): a small room with many boxes,
 //       changed `steps` times, each change kept when the solver's proof says the level got no
 //       easier; its idle floor walled in. --density bounds the floor per box (4-7 by default),
 //       --states the positions of the full pull search before the sampled one takes over
 //       (--sampled positions, --beam wide), --time the solver's seconds per proof, --positions
 //       what the proof's positions count for at most, --targets whether the first targets are
-//       strewn or in clusters. One line for each level on standard error.
+//       strewn, in clusters or together at one end, --room whether the room is a winding lane.
+//       --proof-positions caps each proof's positions (so that load does not change the levels),
+//       --push-weight is what a push counts for in the fitness, --min-pushes drops shorter
+//       levels. One line for each level on standard error.
 //   pushwell-levelgen wall-in [--time SECONDS] FILE
 //       Writes the levels of FILE with the floor their optimal solutions leave idle walled in.
 //   pushwell-levelgen verify [--time SECONDS] FILE...
@@ -70,6 +74,8 @@ int usage() {
            "       pushwell-levelgen climb [--seed N] [--count N] [--tries N] [--blocks WxH]\n"
            "                          [--boxes N|MIN-MAX] [--density MIN-MAX] [--steps N]\n"
            "                          [--states N] [--beam N] [--time SECONDS] [--positions N]\n"
+           "                          [--targets strewn|clustered|end] [--room pieces|serpentine]\n"
+           "                          [--proof-positions N] [--push-weight W] [--min-pushes N]\n"
            "       pushwell-levelgen wall-in [--time SECONDS] FILE\n"
            "       pushwell-levelgen verify [--time SECONDS] FILE...\n"
            "       pushwell-levelgen order TABLE FILE\n"
@@ -215,11 +221,11 @@ int generate(int argc, char** argv) {
     });
 }
 
-// Reads a number of seconds above zero.
-bool parse_seconds(const std::string& text, double& seconds) {
+// Reads a number above zero: seconds, or a weight.
+bool parse_positive(const std::string& text, double& number) {
     char* end = nullptr;
-    seconds = std::strtod(text.c_str(), &end);
-    return *end == '\0' && seconds > 0;
+    number = std::strtod(text.c_str(), &end);
+    return *end == '\0' && number > 0;
 }
 
 // Reads "N" or "MIN-MAX" into a range of box counts, at least one box.
@@ -273,13 +279,26 @@ int climb(int argc, char** argv) {
             fine = parse_count(value, ULONG_MAX, number) && number > 0;
             options.pulls.beam_width = number;
         } else if (option == "--time") {
-            fine = parse_seconds(value, options.proof_limits.seconds);
+            fine = parse_positive(value, options.proof_limits.seconds);
         } else if (option == "--positions") {
             fine = parse_count(value, LLONG_MAX, number);
             options.positions_cap = static_cast<int64_t>(number);
         } else if (option == "--targets") {
-            fine = value == "strewn" || value == "clustered";
-            options.clustered_targets = value == "clustered";
+            fine = value == "strewn" || value == "clustered" || value == "end";
+            options.targets = value == "clustered" ? ClimbOptions::Targets::clustered
+                              : value == "end"     ? ClimbOptions::Targets::end
+                                                   : ClimbOptions::Targets::strewn;
+        } else if (option == "--room") {
+            fine = value == "pieces" || value == "serpentine";
+            options.shape.serpentine = value == "serpentine";
+        } else if (option == "--proof-positions") {
+            fine = parse_count(value, LLONG_MAX, number) && number > 0;
+            options.proof_limits.positions = static_cast<int64_t>(number);
+        } else if (option == "--push-weight") {
+            fine = parse_positive(value, options.push_weight);
+        } else if (option == "--min-pushes") {
+            fine = parse_count(value, INT_MAX, number);
+            options.min_pushes = static_cast<int>(number);
         } else {
             fine = false;
         }
@@ -301,7 +320,7 @@ int wall_in(int argc, char** argv) {
     SolveLimits limits;
     int i = 2;
     if (i + 2 < argc && std::string(argv[i]) == "--time") {
-        if (!parse_seconds(argv[i + 1], limits.seconds)) return usage();
+        if (!parse_positive(argv[i + 1], limits.seconds)) return usage();
         i += 2;
     }
     if (i + 1 != argc) return usage();

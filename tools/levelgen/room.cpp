@@ -103,6 +103,21 @@ bool open_rectangle(const BoardRoom& board, int wide, int high) {
     return false;
 }
 
+// Walls off the top row of every block row, but for two squares at alternate ends: lanes two
+// squares high (too narrow for a hall) that join into one winding passage.
+void wall_off_lanes(const RoomShape& shape, Puzzle& room) {
+    const int inside = shape.blocks_wide * 3;
+    for (int block_row = 0; block_row < shape.blocks_high; ++block_row) {
+        const int row = 1 + block_row * 3;
+        const int gap = block_row == 0 ? inside : block_row % 2 == 1 ? inside - 2 : 0;
+        for (int column = 0; column < inside; ++column) {
+            const bool open = column >= gap && column < gap + 2;
+            room.squares[static_cast<size_t>(room.index(1 + column, row))] =
+                open ? Square::floor : Square::wall;
+        }
+    }
+}
+
 }  // namespace
 
 bool carve_room(std::mt19937& random, const RoomShape& shape, Puzzle& room) {
@@ -124,6 +139,7 @@ bool carve_room(std::mt19937& random, const RoomShape& shape, Puzzle& room) {
             }
         }
     }
+    if (shape.serpentine) wall_off_lanes(shape, room);
     fill_dead_ends(room);
     const int floor = keep_largest_floor(room);
     if (floor < shape.min_floor || floor > shape.max_floor) return false;
