@@ -13,14 +13,20 @@
 //   pushwell-levelgen climb [--seed N] [--count N] [--tries N] [--blocks WxH] [--boxes N|MIN-MAX]
 //                           [--density MIN-MAX] [--steps N] [--states N] [--sampled N]
 //                           [--beam N] [--time SECONDS] [--positions N]
-//                           [--targets strewn|clustered]
+//                           [--targets strewn|clustered] [--proof-positions N]
+//                           [--positions-weight W] [--hard N]
 //       Writes `count` tight levels, one climb per seed (climb.h): a small room with many boxes,
 //       changed `steps` times, each change kept when the solver's proof says the level got no
 //       easier; its idle floor walled in. --density bounds the floor per box (4-7 by default),
 //       --states the positions of the full pull search before the sampled one takes over
 //       (--sampled positions, --beam wide), --time the solver's seconds per proof, --positions
 //       what the proof's positions count for at most, --targets whether the first targets are
-//       strewn or in clusters. One line for each level on standard error.
+//       strewn or in clusters. --proof-positions stops each proof at N positions (the same
+//       levels whatever the machine's load), --positions-weight is what a power of ten of
+//       positions counts for against one push (10). --hard N makes the hard end: a level the
+//       proof cannot finish is judged on a solution the finding searches give, and a level is
+//       kept only when its proof needs N positions or more, or runs out. One line for each
+//       level on standard error.
 //   pushwell-levelgen wall-in [--time SECONDS] FILE
 //       Writes the levels of FILE with the floor their optimal solutions leave idle walled in.
 //   pushwell-levelgen verify [--time SECONDS] FILE...
@@ -70,6 +76,8 @@ int usage() {
            "       pushwell-levelgen climb [--seed N] [--count N] [--tries N] [--blocks WxH]\n"
            "                          [--boxes N|MIN-MAX] [--density MIN-MAX] [--steps N]\n"
            "                          [--states N] [--beam N] [--time SECONDS] [--positions N]\n"
+           "                          [--targets strewn|clustered] [--proof-positions N]\n"
+           "                          [--positions-weight W] [--hard N]\n"
            "       pushwell-levelgen wall-in [--time SECONDS] FILE\n"
            "       pushwell-levelgen verify [--time SECONDS] FILE...\n"
            "       pushwell-levelgen order TABLE FILE\n"
@@ -238,7 +246,8 @@ void report_climbed(unsigned seed, const ClimbedLevel& level) {
               << static_cast<double>(level.floor) / level.boxes << " floor per box, " << level.idle
               << " idle walled in, " << level.measures.pushes << " pushes, "
               << level.measures.box_changes << " box changes, " << level.measures.sessions
-              << " sessions, " << level.positions << " positions, fitness " << level.fitness << ", "
+              << " sessions, " << level.positions << " positions"
+              << (level.proven ? "" : " (not proven)") << ", fitness " << level.fitness << ", "
               << level.steps_kept << " steps kept\n";
 }
 
@@ -277,6 +286,15 @@ int climb(int argc, char** argv) {
         } else if (option == "--positions") {
             fine = parse_count(value, LLONG_MAX, number);
             options.positions_cap = static_cast<int64_t>(number);
+        } else if (option == "--proof-positions") {
+            fine = parse_count(value, LLONG_MAX, number) && number > 0;
+            options.proof_limits.positions = static_cast<int64_t>(number);
+        } else if (option == "--positions-weight") {
+            fine = std::sscanf(value.c_str(), "%lf", &options.positions_weight) == 1 &&
+                   options.positions_weight >= 0;
+        } else if (option == "--hard") {
+            fine = parse_count(value, LLONG_MAX, number);
+            options.least_positions = static_cast<int64_t>(number);
         } else if (option == "--targets") {
             fine = value == "strewn" || value == "clustered";
             options.clustered_targets = value == "clustered";
