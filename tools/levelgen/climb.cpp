@@ -29,6 +29,8 @@ constexpr int carve_tries = 100;
 constexpr int cluster_size = 4;
 // One spare target for this many boxes (see climb_level).
 constexpr int boxes_per_spare_target = 5;
+// How many times its steps a climb for the hard end may take to get its level there.
+constexpr int hard_steps_factor = 3;
 // The finding searches of a level the proof could not finish get this share of its positions.
 constexpr int64_t finding_positions_share = 4;
 
@@ -50,6 +52,11 @@ std::optional<SolveResult> solution_of(const TLevel& level, const ClimbOptions& 
     found.positions = proof.positions;
     found.bound = proof.bound;
     return found;
+}
+
+// Whether the level is as dear to prove as the options ask: always, when they ask nothing.
+bool hard_enough(const ClimbedLevel& level, const ClimbOptions& options) {
+    return !level.proven || level.positions >= options.least_positions;
 }
 
 // Proves the start and walls it in; the judge's tests on what comes out.
@@ -191,7 +198,12 @@ std::optional<ClimbedLevel> climb_level(std::mt19937& random, const ClimbOptions
         }
     }
     if (!best) return std::nullopt;
-    for (int step = 0; step < options.steps; ++step) {
+    // For the hard end a climb goes on past its steps while its level is still cheap to prove:
+    // what it has climbed so far is more likely to get there than a new seed.
+    const int most_steps =
+        options.least_positions > 0 ? hard_steps_factor * options.steps : options.steps;
+    for (int step = 0; step < most_steps; ++step) {
+        if (step >= options.steps && hard_enough(*best, options)) break;
         Puzzle changed = best_room;
         std::optional<ClimbedLevel> judged;
         if (std::uniform_int_distribution<int>(1, options.pull_on_share)(random) == 1) {
@@ -211,6 +223,6 @@ std::optional<ClimbedLevel> climb_level(std::mt19937& random, const ClimbOptions
         best_room = std::move(changed);
     }
     auto level = settled(std::move(*best), options);
-    if (level && level->proven && level->positions < options.least_positions) return std::nullopt;
+    if (level && !hard_enough(*level, options)) return std::nullopt;
     return level;
 }
