@@ -7,6 +7,7 @@
 #include "greedy.h"
 #include "level/directions.h"
 #include "level/floor_measures.h"
+#include "level/move_letters.h"
 #include "mutation.h"
 #include "play_path.h"
 #include "start_position.h"
@@ -183,4 +184,33 @@ TEST(Climb, BringsBoxesFromAfarToTargetsAtTheEndOfASerpentine) {
         }
     }
     EXPECT_EQ(kept, 2);
+}
+
+TEST(Climb, HardEndKeepsOnlyLevelsTheProofFindsDear) {
+    // A proof stopped at a few hundred positions stands in for the million of the library's
+    // hard end: a level it cannot finish is kept on a found solution, walled in from that one.
+    ClimbOptions options;
+    options.shape = RoomShape{3, 3, 0, 0};
+    options.boxes = TargetRange{4, 5};
+    options.steps = 4;
+    options.proof_limits.positions = 400;
+    options.least_positions = 300;
+    int kept = 0, found = 0;
+    for (unsigned seed = 1; kept < 4 && seed < 60; ++seed) {
+        std::mt19937 random(seed);
+        const auto level = climb_level(random, options);
+        if (!level) continue;
+        ++kept;
+        found += level->proven ? 0 : 1;
+        EXPECT_TRUE(!level->proven || level->positions >= options.least_positions) << seed;
+        const TLevel game = game_level(level->puzzle);
+        int32_t moves = 0, pushes = 0;
+        EXPECT_TRUE(replay_moves(game, level->solution, moves, pushes)) << seed;
+        FloorMeasures floor;
+        ASSERT_TRUE(measure_floor(game, level->solution, floor)) << seed;
+        EXPECT_EQ(floor.idle, 0) << seed;
+        EXPECT_FALSE(greedy_player_solves(game)) << seed;
+    }
+    EXPECT_EQ(kept, 4);
+    EXPECT_GT(found, 0);
 }

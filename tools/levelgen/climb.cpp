@@ -29,12 +29,41 @@ constexpr int carve_tries = 100;
 constexpr int cluster_size = 4;
 // One spare target for this many boxes (see climb_level).
 constexpr int boxes_per_spare_target = 5;
+// How many times its steps a climb for the hard end may take to get its level there.
+constexpr int hard_steps_factor = 3;
+// The finding searches of a level the proof could not finish get this share of its positions.
+constexpr int64_t finding_positions_share = 4;
+
+// The start's optimal solution, proven; for the hard end, a level the proof cannot finish
+// within its positions is solved by the finding searches instead, its pushes only bounded.
+std::optional<SolveResult> solution_of(const TLevel& level, const ClimbOptions& options) {
+    SolveResult proof = solve_level(level, Optimise::pushes, options.proof_limits);
+    if (proof.status == SolveStatus::solved) return proof;
+    if (options.least_positions == 0 || proof.status != SolveStatus::unknown) return std::nullopt;
+    // The finding searches start with a proof of their own, which would only run out again: a
+    // share of the positions keeps that short, and is plenty for the searches that find.
+    SolveLimits finding = options.proof_limits;
+    finding.positions = std::max<int64_t>(1, finding.positions / finding_positions_share);
+    SolveResult found = find_level_solution(level, Optimise::pushes, finding);
+    if (found.status != SolveStatus::found && found.status != SolveStatus::solved)
+        return std::nullopt;
+    // The level is judged by the proof that ran out, however the finding searches went.
+    found.status = SolveStatus::found;
+    found.positions = proof.positions;
+    found.bound = proof.bound;
+    return found;
+}
+
+// Whether the level is as dear to prove as the options ask: always, when they ask nothing.
+bool hard_enough(const ClimbedLevel& level, const ClimbOptions& options) {
+    return !level.proven || level.positions >= options.least_positions;
+}
 
 // Proves the start and walls it in; the judge's tests on what comes out.
 std::optional<ClimbedLevel> proven(const Puzzle& start, const ClimbOptions& options) {
-    const SolveResult solved =
-        solve_level(game_level(start), Optimise::pushes, options.proof_limits);
-    if (solved.status != SolveStatus::solved) return std::nullopt;
+    const std::optional<SolveResult> solution = solution_of(game_level(start), options);
+    if (!solution) return std::nullopt;
+    const SolveResult& solved = *solution;
     const auto walled = walled_in(start, solved.path);
     if (!walled) return std::nullopt;
     FloorMeasures floor;
@@ -56,8 +85,12 @@ std::optional<ClimbedLevel> proven(const Puzzle& start, const ClimbOptions& opti
     climbed.floor = floor.floor;
     climbed.idle = walled->walled;
     climbed.positions = solved.positions;
-    climbed.fitness = climb_fitness(climbed.measures, solved.positions, options.positions_cap,
-                                    options.push_weight);
+    climbed.proven = solved.status == SolveStatus::solved;
+    // A found solution may waste pushes; only those the proof showed are needed count.
+    SolutionMeasures counted = climbed.measures;
+    if (!climbed.proven) counted.pushes = std::min(counted.pushes, solved.bound);
+    climbed.fitness = climb_fitness(counted, solved.positions, options.positions_cap,
+                                    options.push_weight, options.positions_weight);
     return climbed;
 }
 
@@ -137,10 +170,10 @@ std::optional<ClimbedLevel> settled(ClimbedLevel level, const ClimbOptions& opti
 }  // namespace
 
 double climb_fitness(const SolutionMeasures& measures, int64_t positions, int64_t cap,
-                     double push_weight) {
+                     double push_weight, double positions_weight) {
     const auto counted = static_cast<double>(std::min(positions, cap));
     return push_weight * measures.pushes + 2.0 * measures.box_changes + measures.sessions +
-           10.0 * std::log10(1.0 + counted);
+           positions_weight * std::log10(1.0 + counted);
 }
 
 std::optional<ClimbedLevel> judge_room(const Puzzle& room, std::mt19937& random,
@@ -173,7 +206,12 @@ std::optional<ClimbedLevel> climb_level(std::mt19937& random, const ClimbOptions
         }
     }
     if (!best) return std::nullopt;
-    for (int step = 0; step < options.steps; ++step) {
+    // For the hard end a climb goes on past its steps while its level is still cheap to prove:
+    // what it has climbed so far is more likely to get there than a new seed.
+    const int most_steps =
+        options.least_positions > 0 ? hard_steps_factor * options.steps : options.steps;
+    for (int step = 0; step < most_steps; ++step) {
+        if (step >= options.steps && hard_enough(*best, options)) break;
         Puzzle changed = best_room;
         std::optional<ClimbedLevel> judged;
         if (std::uniform_int_distribution<int>(1, options.pull_on_share)(random) == 1) {
@@ -194,5 +232,6 @@ std::optional<ClimbedLevel> climb_level(std::mt19937& random, const ClimbOptions
     }
     auto level = settled(std::move(*best), options);
     if (level && level->measures.pushes < options.min_pushes) return std::nullopt;
+    if (level && !hard_enough(*level, options)) return std::nullopt;
     return level;
 }

@@ -15,6 +15,7 @@
 //                           [--beam N] [--time SECONDS] [--positions N]
 //                           [--targets strewn|clustered|end] [--room pieces|serpentine]
 //                           [--proof-positions N] [--push-weight W] [--min-pushes N]
+//                           [--positions-weight W] [--hard N]
 //       Writes `count` tight levels, one climb per seed (climb.h): a small room with many boxes,
 //       changed `steps` times, each change kept when the solver's proof says the level got no
 //       easier; its idle floor walled in. --density bounds the floor per box (4-7 by default),
@@ -22,9 +23,12 @@
 //       (--sampled positions, --beam wide), --time the solver's seconds per proof, --positions
 //       what the proof's positions count for at most, --targets whether the first targets are
 //       strewn, in clusters or together at one end, --room whether the room is a winding lane.
-//       --proof-positions caps each proof's positions (so that load does not change the levels),
-//       --push-weight is what a push counts for in the fitness, --min-pushes drops shorter
-//       levels. One line for each level on standard error.
+//       --proof-positions stops each proof at N positions (the same levels whatever the
+//       machine's load), --push-weight is what a push counts for in the fitness,
+//       --positions-weight what a power of ten of positions counts for (10), --min-pushes drops
+//       shorter levels. --hard N makes the hard end: a level the proof cannot finish is judged
+//       on a solution the finding searches give, and a level is kept only when its proof needs
+//       N positions or more, or runs out. One line for each level on standard error.
 //   pushwell-levelgen wall-in [--time SECONDS] FILE
 //       Writes the levels of FILE with the floor their optimal solutions leave idle walled in.
 //   pushwell-levelgen verify [--time SECONDS] FILE...
@@ -76,6 +80,7 @@ int usage() {
            "                          [--states N] [--beam N] [--time SECONDS] [--positions N]\n"
            "                          [--targets strewn|clustered|end] [--room pieces|serpentine]\n"
            "                          [--proof-positions N] [--push-weight W] [--min-pushes N]\n"
+           "                          [--positions-weight W] [--hard N]\n"
            "       pushwell-levelgen wall-in [--time SECONDS] FILE\n"
            "       pushwell-levelgen verify [--time SECONDS] FILE...\n"
            "       pushwell-levelgen order TABLE FILE\n"
@@ -244,7 +249,8 @@ void report_climbed(unsigned seed, const ClimbedLevel& level) {
               << static_cast<double>(level.floor) / level.boxes << " floor per box, " << level.idle
               << " idle walled in, " << level.measures.pushes << " pushes, "
               << level.measures.box_changes << " box changes, " << level.measures.sessions
-              << " sessions, " << level.positions << " positions, fitness " << level.fitness << ", "
+              << " sessions, " << level.positions << " positions"
+              << (level.proven ? "" : " (not proven)") << ", fitness " << level.fitness << ", "
               << level.steps_kept << " steps kept\n";
 }
 
@@ -283,6 +289,15 @@ int climb(int argc, char** argv) {
         } else if (option == "--positions") {
             fine = parse_count(value, LLONG_MAX, number);
             options.positions_cap = static_cast<int64_t>(number);
+        } else if (option == "--proof-positions") {
+            fine = parse_count(value, LLONG_MAX, number) && number > 0;
+            options.proof_limits.positions = static_cast<int64_t>(number);
+        } else if (option == "--positions-weight") {
+            fine = std::sscanf(value.c_str(), "%lf", &options.positions_weight) == 1 &&
+                   options.positions_weight >= 0;
+        } else if (option == "--hard") {
+            fine = parse_count(value, LLONG_MAX, number);
+            options.least_positions = static_cast<int64_t>(number);
         } else if (option == "--targets") {
             fine = value == "strewn" || value == "clustered" || value == "end";
             options.targets = value == "clustered" ? ClimbOptions::Targets::clustered
@@ -291,9 +306,6 @@ int climb(int argc, char** argv) {
         } else if (option == "--room") {
             fine = value == "pieces" || value == "serpentine";
             options.shape.serpentine = value == "serpentine";
-        } else if (option == "--proof-positions") {
-            fine = parse_count(value, LLONG_MAX, number) && number > 0;
-            options.proof_limits.positions = static_cast<int64_t>(number);
         } else if (option == "--push-weight") {
             fine = parse_positive(value, options.push_weight);
         } else if (option == "--min-pushes") {
