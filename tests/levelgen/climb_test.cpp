@@ -196,7 +196,7 @@ TEST(Climb, HardEndKeepsOnlyLevelsTheProofFindsDear) {
     options.proof_limits.positions = 400;
     options.least_positions = 300;
     int kept = 0, found = 0;
-    for (unsigned seed = 1; kept < 4 && seed < 60; ++seed) {
+    for (unsigned seed = 1; kept < 4 && seed < 200; ++seed) {
         std::mt19937 random(seed);
         const auto level = climb_level(random, options);
         if (!level) continue;
