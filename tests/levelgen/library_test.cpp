@@ -123,7 +123,7 @@ TEST_F(Library, NoBoardIsShippedTwiceTurnedOrMirrored) {
 // From a first push to twelve boxes: enough levels and collections, enough of many boxes, and
 // nearly every one proven optimal.
 TEST_F(Library, SpansTheDifficultyCurve) {
-    int many_boxes = 0, optimal = 0, fewest = 1000, beyond_tutorial = 0;
+    int many_boxes = 0, optimal = 0, fewest = 1000, beyond_tutorial = 0, longest_optimal = 0;
     for (const auto& shipped : levels) {
         beyond_tutorial += shipped.collection != "default";
         if (!shipped.measures) continue;
@@ -131,11 +131,14 @@ TEST_F(Library, SpansTheDifficultyCurve) {
         fewest = std::min(fewest, measures.pushes);
         many_boxes += measures.boxes >= 10;
         optimal += measures.result == "optimal";
+        if (measures.result == "optimal")
+            longest_optimal = std::max(longest_optimal, measures.pushes);
     }
     EXPECT_GE(collections.size(), 10u);  // the tutorial and nine more
     EXPECT_GE(beyond_tutorial, 300);
     EXPECT_LE(fewest, 2);
     EXPECT_GE(many_boxes, 60);
+    EXPECT_GE(longest_optimal, 200);  // the long end: a level of 200 pushes, proven
     EXPECT_GE(optimal * 10, static_cast<int>(levels.size()) * 9);
 }
 
