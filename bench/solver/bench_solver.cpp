@@ -341,6 +341,10 @@ int main(int argc, char** argv) {
     if (!options.make.empty()) return make_set(options);
     if (!options.baseline.empty()) {
         std::vector<std::string> solve_arguments{"--time", std::to_string(options.limits.seconds)};
+        if (options.limits.positions != INT64_MAX) {
+            solve_arguments.insert(solve_arguments.end(),
+                                   {"--positions", std::to_string(options.limits.positions)});
+        }
         if (options.find) solve_arguments.push_back("--find");
         if (!options.strategy.empty())
             solve_arguments.insert(solve_arguments.end(), {"--strategy", options.strategy});
