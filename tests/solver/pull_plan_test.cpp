@@ -1,11 +1,9 @@
-// The packing plan found backwards, counted by hand on small boards: a box that waits on a
-// parking square, a room of targets whose order stays the layers', and a man who starts where
-// he cannot finish, which the layers misread.
+// Packing plans counted by hand on small boards: a box that must stand aside on a parking
+// square, a room of targets whose order stays the layers', and a man who starts where he cannot
+// finish, which the layers misread and the plan found backwards does not.
 #include "solver/pull_plan.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 #include "solver/feature_search.h"
 #include "solver/packing_order.h"
@@ -17,36 +15,28 @@ int32_t at(int32_t column, int32_t row, int32_t width) {
 }
 }  // namespace
 
-TEST(PullPlan, ABoxWaitsOnAParkingSquareWhileOthersPass) {
-    // Boxes are brought in only down the one-wide column from (3,2), where the loose box
-    // starts. The one for (4,5) must wait on (4,4) while those for (2,3) and (2,5) pass, then
-    // go on; the column's foot (3,3) is filled last.
+TEST(PullPlan, AParkedBoxCountsUntilItGoesOn) {
+    // The man starts shut in above (6,2): he must push that box down onto (6,3), then the one
+    // on (5,2) aside onto (4,2) to get out, bring the box from (3,2) round to (4,3), and only
+    // then push the parked box back onto (5,2). The plan of that solution, counted along it.
     const SolverBoard board =
-        board_of_map("#######\n# # @##\n# #$# #\n# *.  #\n#     #\n# * * #\n#  #  #\n#######\n");
-    const auto square = [](int32_t column, int32_t row) { return at(column, row, 7); };
-    const int32_t parking = square(4, 4), left = square(2, 3), low = square(2, 5),
-                  right = square(4, 5), foot = square(3, 3);
-    const std::vector<PlanStep> steps = find_pull_plan(board, SolveLimits());
-    ASSERT_EQ(steps.size(), 5u);
-    EXPECT_EQ(steps[0].to, parking);
-    EXPECT_EQ(std::min(steps[1].to, steps[2].to), left);
-    EXPECT_EQ(std::max(steps[1].to, steps[2].to), low);
-    EXPECT_EQ(steps[1].round, steps[2].round);
-    EXPECT_EQ(steps[3].from, parking);
-    EXPECT_EQ(steps[3].to, right);
-    EXPECT_EQ(steps[4].to, foot);
-    for (int step : {0, 1, 2, 4}) EXPECT_EQ(steps[step].from, SolverBoard::no_square);
-
-    const StepPlan order(board, steps);
-    // The parked box is counted on (4,4) until the boxes of the next round are in.
-    EXPECT_EQ(order.packing({parking, square(3, 2)}), 1);
-    EXPECT_EQ(order.packing({parking, left, square(3, 2)}), 2);
-    EXPECT_EQ(order.packing({parking, left, low, square(3, 2)}), 3);
-    // Once it has gone on, (4,4) is no longer wanted; the foot is missing still.
-    EXPECT_EQ(order.packing({left, low, right, square(3, 2)}), 4);
-    EXPECT_EQ(order.packing({left, low, right, foot}), 5);
-    // The foot filled first counts for nothing: the column is shut.
-    EXPECT_EQ(order.packing({foot, square(1, 1)}), 0);
+        board_of_map("########\n#    #@#\n## $ *$#\n#   . .#\n#   #  #\n########\n");
+    const auto square = [](int32_t column, int32_t row) { return at(column, row, 8); };
+    const int32_t corner = square(6, 3), parking = square(4, 2), inner = square(4, 3),
+                  door = square(5, 2), loose = square(3, 2);
+    const StepPlan plan(board, {{SolverBoard::no_square, corner, 0},
+                                {SolverBoard::no_square, parking, 1},
+                                {SolverBoard::no_square, inner, 2},
+                                {parking, door, 3}});
+    EXPECT_EQ(plan.packing(board.start_boxes()), 0);
+    EXPECT_EQ(plan.packing({loose, door, corner}), 1);
+    EXPECT_EQ(plan.packing({loose, parking, corner}), 2);
+    EXPECT_EQ(plan.packing({parking, square(3, 3), corner}), 2);
+    // The parked box still counts where it stands until it goes on.
+    EXPECT_EQ(plan.packing({parking, inner, corner}), 3);
+    EXPECT_EQ(plan.packing({door, inner, corner}), 4);
+    // The door filled before the inner target counts only the rounds before it.
+    EXPECT_EQ(plan.packing({door, loose, corner}), 1);
 }
 
 TEST(PullPlan, ARoomOfTargetsKeepsTheLayers) {
