@@ -2,55 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-constexpr int8_t blocked = -1;
-}  // namespace
-
-// Which of the four squares round `square` (where the box now stands) the man can walk
-// between: each open side gets the lowest side index it is joined to. A walk from a side stops
-// as soon as every other open side is met, which in open rooms is a few steps.
-void BoxMacros::label_sides(const SolverBoard& board, const std::vector<uint8_t>& occupied,
-                            int32_t square) {
-    if (sides_stamp[square] == stamp) return;
-    sides_stamp[square] = stamp;
-    int8_t* label = &side_label[static_cast<size_t>(square) * 4];
-    int32_t side_square[4];
-    int unlabelled = 0;
-    for (int side = 0; side < 4; ++side) {
-        side_square[side] = board.neighbour(square, side);
-        const bool open = board.is_free(side_square[side]) && !occupied[side_square[side]];
-        label[side] = open ? static_cast<int8_t>(4) : blocked;
-        unlabelled += open ? 1 : 0;
-    }
-    for (int side = 0; side < 4 && unlabelled > 0; ++side) {
-        if (label[side] != 4) continue;
-        label[side] = static_cast<int8_t>(side);
-        --unlabelled;
-        if (flood_stamp == INT32_MAX - 1) {
-            std::fill(flood_seen.begin(), flood_seen.end() - 1, 0);
-            flood_stamp = 0;
-        }
-        ++flood_stamp;
-        flood_seen[square] = flood_stamp;  // the box
-        flood_seen[side_square[side]] = flood_stamp;
-        flood.assign(1, side_square[side]);
-        for (size_t head = 0; head < flood.size() && unlabelled > 0; ++head) {
-            for (int direction = 0; direction < 4; ++direction) {
-                const int32_t next = board.floor_step(flood[head], direction);
-                if (flood_seen[next] >= flood_stamp || occupied[next]) continue;
-                flood_seen[next] = flood_stamp;
-                flood.push_back(next);
-                for (int other = side + 1; other < 4; ++other) {
-                    if (side_square[other] == next && label[other] == 4) {
-                        label[other] = static_cast<int8_t>(side);
-                        --unlabelled;
-                    }
-                }
-            }
-        }
-    }
-}
-
 // Whether a box pushed onto `square` in `direction` is inside a one-wide tunnel that goes on:
 // walls on both its sides across the push, no target, and the next square an empty tunnel
 // square of the same kind. Stopping there is no better than one square on, where the man can still
@@ -76,14 +27,10 @@ int32_t BoxMacros::search(const SolverBoard& board, std::vector<uint8_t>& occupi
     if (state_seen.size() != states || stamp == INT32_MAX) {
         state_seen.assign(states, 0);
         came_from.assign(states, -1);
-        side_label.assign(states, blocked);
-        sides_stamp.assign(board.square_count(), 0);
-        // One entry past the board stands for every wall, always seen (SolverBoard::floor_step).
-        flood_seen.assign(board.square_count() + 1, 0);
-        flood_seen.back() = INT32_MAX;
         stamp = 0;
     }
     ++stamp;
+    sides.forget(board);
     queue.clear();
     for (int side = 0; side < 4; ++side) {
         if (!walk.reached(board.neighbour(from, side))) continue;
@@ -98,9 +45,8 @@ int32_t BoxMacros::search(const SolverBoard& board, std::vector<uint8_t>& occupi
         const int32_t state = queue[head];
         const int32_t square = state / 4;
         occupied[square] = 1;
-        label_sides(board, occupied, square);
+        const int8_t* label = sides.labels(board, occupied, square);
         occupied[square] = 0;
-        const int8_t* label = &side_label[static_cast<size_t>(square) * 4];
         // The man walks round to every side joined to his own.
         const int8_t joined = label[state % 4];
         for (int side = 0; side < 4; ++side) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "solver/board.h"
+#include "solver/box_sides.h"
 #include "solver/man_walk.h"
 #include "solver/push_search.h"
 
@@ -34,12 +35,8 @@ class BoxMacros {
                    int32_t from, int32_t goal_state, std::vector<Destination>* destinations);
     bool passes_through(const SolverBoard& board, const std::vector<uint8_t>& occupied,
                         int32_t square, int direction) const;
-    void label_sides(const SolverBoard& board, const std::vector<uint8_t>& occupied,
-                     int32_t square);
 
     std::vector<int32_t> state_seen, came_from, queue;
-    std::vector<int32_t> sides_stamp;
-    std::vector<int8_t> side_label;  // per state: which of the square's sides joins this one
-    std::vector<int32_t> flood_seen, flood;
-    int32_t stamp = 0, flood_stamp = 0;
+    BoxSides sides;
+    int32_t stamp = 0;
 };

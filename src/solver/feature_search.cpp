@@ -19,7 +19,7 @@ FeatureSearch::FeatureSearch(const SolverBoard& board, const SolveLimits& limits
     : board(board),
       budget(limits, board.memory_bytes(), ties),
       store(static_cast<int>(board.start_boxes().size()), board.square_count()),
-      plan(board),
+      plan(board, limits, ties),
       meter(board, plan),
       occupied(board.square_count(), 0) {}
 

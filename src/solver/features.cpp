@@ -39,9 +39,7 @@ Features FeatureMeter::measure_after(const std::vector<int32_t>& boxes,
 }
 
 int32_t FeatureMeter::packing(const std::vector<int32_t>& boxes) const {
-    int32_t on_targets = 0;
-    for (int32_t box : boxes) on_targets += board.is_target(box) ? 1 : 0;
-    return on_targets - plan.out_of_order(boxes);
+    return plan.packing(boxes);
 }
 
 int32_t FeatureMeter::connectivity(const std::vector<uint8_t>& occupied) {

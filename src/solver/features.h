@@ -50,7 +50,7 @@ class FeatureMeter {
                            int32_t to, int32_t man, int32_t& man_area);
     // What the per-level tables hold.
     int64_t memory_bytes() const { return zones.memory_bytes(); }
-    // Boxes on targets, less those filled before some deeper target of the plan is.
+    // How far the boxes have come along the packing plan (PackingOrder::packing).
     int32_t packing(const std::vector<int32_t>& boxes) const;
     // Stretches of free squares without boxes, joined side to side.
     int32_t connectivity(const std::vector<uint8_t>& occupied);
