@@ -44,8 +44,9 @@
 //     aim is a set the landed solver solves only 20% to 50% of with --find --time 10. Not
 //     there yet: the packed levels are about right (of the 10 from seed 5000, 2 solved in
 //     10 s of processor time each), but the strewn ones, though harder than with groups of
-//     three to five (lower bounds of 107 to 191 pushes against 41 to 79, median time 4.1 s
-//     against 2.1 s), were still all solved, the first 6 of 6 from seed 5000.
+//     three to five (lower bounds of 107 to 191 pushes against 41 to 79), are still nearly all
+//     solved: 11 of the first 12 from seed 5000, against 10 of 10 before. Groups of thirteen
+//     to fifteen did no better (7 of 8).
 // It prints the set's boxes, floor per box, rooms, steps from the boxes to the nearest targets
 // per box and longer sides (least, median, most) on standard error.
 #include <algorithm>
