@@ -40,13 +40,17 @@
 //     shaped like expert levels (testlevels/dense_level.h): 10 to 20 squares a side, 16 to 24
 //     boxes with 4 to 7 squares of floor each, three or four irregular rooms joined by one-wide
 //     passages. Every other level's targets fill most of one room (the odd-numbered levels);
-//     the others' lie in small groups in several rooms. Seeds from 1000 are for measuring
-//     only, never for tuning; tune on seeds from 5000. The aim is a set the landed solver
-//     solves only 20% to 50% of with --find --time 10. Not there yet: of the 20 levels from
-//     seed 5000 (boxes 16/18/22, floor per box 4.9/6.1/6.8, rooms 3/3/4 least/median/most) it
-//     solves 12, 2 of the 10 packed and all 10 strewn; the strewn levels are the ones to make
-//     harder. The measuring seeds are not yet measured for this shape.
-// It prints the set's boxes, floor per box and rooms (least, median, most) on standard error.
+//     the others' lie in groups of nine to eleven in two or three rooms, their boxes pulled
+//     away from them, four and a half steps or more from the nearest target on the average.
+//     Seeds from 1000 are for measuring only, never for tuning; tune on seeds from 5000. The
+//     aim is a set the landed solver solves only 20% to 50% of with --find --time 10. Not
+//     there yet: the packed levels are about right (of the 10 from seed 5000, 2 solved in
+//     10 s of processor time each), but the strewn ones, though harder than with groups of
+//     three to five (lower bounds of 107 to 191 pushes against 41 to 79), are still nearly all
+//     solved: 11 of the first 12 from seed 5000, against 10 of 10 before. Groups of thirteen
+//     to fifteen did no better (7 of 8).
+// It prints the set's boxes, floor per box, rooms, steps from the boxes to the nearest targets
+// per box and longer sides (least, median, most) on standard error.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -297,7 +301,7 @@ int make_set(const Options& options) {
     collection.heading.push_back("Pushwell bench-solver --make " + options.make + " " +
                                  std::to_string(options.count) + " --seed " +
                                  std::to_string(options.first_seed));
-    std::vector<double> boxes, floor_per_box, rooms;
+    std::vector<double> boxes, floor_per_box, rooms, steps_per_box, sides;
     uint32_t seed = options.first_seed;
     for (; static_cast<int>(collection.levels.size()) < options.count; ++seed) {
         TLevel level;
@@ -312,12 +316,15 @@ int make_set(const Options& options) {
         boxes.push_back(measures.boxes);
         floor_per_box.push_back(static_cast<double>(measures.floor) / measures.boxes);
         rooms.push_back(measures.rooms);
+        steps_per_box.push_back(static_cast<double>(measures.target_steps) / measures.boxes);
+        sides.push_back(std::max(level.get_width(), level.get_height()));
     }
     std::fprintf(stderr,
                  "bench-solver: %d levels from seeds %u to %u; least/median/most: boxes %s, "
-                 "floor per box %s, rooms %s\n",
+                 "floor per box %s, rooms %s, steps to targets per box %s, longer side %s\n",
                  options.count, options.first_seed, seed - 1, spread(boxes, "%.0f").c_str(),
-                 spread(floor_per_box, "%.1f").c_str(), spread(rooms, "%.0f").c_str());
+                 spread(floor_per_box, "%.1f").c_str(), spread(rooms, "%.0f").c_str(),
+                 spread(steps_per_box, "%.1f").c_str(), spread(sides, "%.0f").c_str());
     std::vector<LeftOutLevel> left_out;
     std::fputs(write_game_format(collection, left_out).c_str(), stdout);
     for (const LeftOutLevel& level : left_out) {

@@ -42,8 +42,12 @@ PulledLevelShape dense_shape(uint32_t seed, bool goal_room) {
         // boxes pulled out of it are few, so many boards are tried for each seed.
         shape.room_floors[0] = shape.boxes * 3 / 2;
     } else {
-        // Targets in small groups in several rooms: boxes cross passages to reach them.
-        shape.target_group = 3 + pick(random, 3);
+        // Targets in groups of nine to eleven, each filling a good part of its room, in two or
+        // three rooms: boxes cross passages to reach them, and a group is packed in order, not
+        // one box at a time wherever it stands. The pulls carry the boxes away from their
+        // targets, so that few are left a push or two from home.
+        shape.target_group = 9 + pick(random, 3);
+        shape.pull_away_percent = 100;
     }
     shape.pulls = 10000;
     shape.run = 16;
@@ -63,6 +67,9 @@ bool make_board(uint32_t seed, bool goal_room, TLevel& level) {
     const LevelMeasures measures = measure_level(level);
     // A box left on its target may never be pushed, so it is not counted among the boxes.
     const int pushed = measures.boxes - measures.boxes_on_targets;
+    // Strewn targets lie in several rooms, so the nearest is seldom far: boxes must still be
+    // four and a half steps from one on the average, or the level is mostly short pushes home.
+    if (!goal_room && measures.target_steps * 10 < 45 * measures.boxes) return false;
     return pushed >= 16 && measures.boxes <= 24 && measures.floor >= 4 * measures.boxes &&
            measures.floor <= 7 * pushed && measures.rooms >= 2;
 }

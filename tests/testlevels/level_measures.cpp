@@ -1,5 +1,6 @@
 #include "testlevels/level_measures.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "level/board_room.h"
@@ -39,6 +40,24 @@ LevelMeasures measure_level(const TLevel& level) {
     }
     const std::vector<bool> floor = floor_of(level);
     for (const bool square : floor) measures.floor += square ? 1 : 0;
+
+    // Walked back from every target at once: each square gets the steps to its nearest target.
+    std::vector<int32_t> steps(count, -1), queue;
+    for (int32_t square = 0; square < count; ++square) {
+        if (floor[square] && board.is_target(square)) {
+            steps[square] = 0;
+            queue.push_back(square);
+        }
+    }
+    for (size_t head = 0; head < queue.size(); ++head) {
+        for (int direction = 0; direction < 4; ++direction) {
+            const int32_t next = board.neighbour(queue[head], direction);
+            if (next == BoardRoom::no_square || !floor[next] || steps[next] >= 0) continue;
+            steps[next] = steps[queue[head]] + 1;
+            queue.push_back(next);
+        }
+    }
+    for (int32_t box : board.start_boxes()) measures.target_steps += std::max(0, steps[box]);
 
     std::vector<uint8_t> room(count, 0), seen(count, 0);
     for (int32_t square = 0; square + width + 1 < count; ++square) {

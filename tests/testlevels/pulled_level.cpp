@@ -131,22 +131,50 @@ std::vector<int32_t> clustered_squares(const Room& room, std::mt19937& random, i
     return order;
 }
 
-// Squares between the box on `square` and the target it came from, counted along rows and
-// columns.
-int32_t distance_from_origin(const Room& room, int32_t square, int32_t origin) {
+// Steps over the floor from each target to every square, boxes aside: -1 where none leads,
+// and an empty row for squares that are no target.
+using TargetSteps = std::vector<std::vector<int32_t>>;
+
+TargetSteps steps_from_targets(const Room& room) {
+    TargetSteps steps(room.box.size());
+    for (int32_t target = 0; target < static_cast<int32_t>(room.box.size()); ++target) {
+        if (!room.target[target]) continue;
+        std::vector<int32_t>& row = steps[target];
+        row.assign(room.box.size(), -1);
+        row[target] = 0;
+        std::vector<int32_t> queue{target};
+        for (size_t head = 0; head < queue.size(); ++head) {
+            for (int direction = 0; direction < 4; ++direction) {
+                const int32_t next = room.board.neighbour(queue[head], direction);
+                if (!room.board.is_free(next) || row[next] >= 0) continue;
+                row[next] = row[queue[head]] + 1;
+                queue.push_back(next);
+            }
+        }
+    }
+    return steps;
+}
+
+// Squares between the box on `square` and the target it came from: steps over the floor when
+// `steps` is given, else counted along rows and columns.
+int32_t distance_from_origin(const Room& room, const TargetSteps* steps, int32_t square,
+                             int32_t origin) {
+    if (steps != nullptr) return (*steps)[origin][square];
     const int32_t width = room.board.width();
     return std::abs(square % width - origin % width) + std::abs(square / width - origin / width);
 }
 
 // How far the pulls have taken the boxes: first the boxes off targets, then the squares
-// between every box and where it began, added up.
-int64_t distance_from_origins(const Room& room) {
+// between every box and where it began, added up. Measured in steps, the squares alone count:
+// one box carried far is worth more than several nudged off their targets.
+int64_t distance_from_origins(const Room& room, const TargetSteps* steps) {
     int64_t off_targets = 0, distance = 0;
     for (int32_t square = 0; square < static_cast<int32_t>(room.box.size()); ++square) {
         if (!room.box[square]) continue;
         off_targets += room.target[square] ? 0 : 1;
-        distance += distance_from_origin(room, square, room.origin[square]);
+        distance += distance_from_origin(room, steps, square, room.origin[square]);
     }
+    if (steps != nullptr) return distance;
     return off_targets * static_cast<int64_t>(room.box.size()) * 4 + distance;
 }
 
@@ -171,20 +199,27 @@ int32_t roomiest_square(const Room& room, const std::vector<int32_t>& floor) {
 // One pull of a random box the man can get to (only of the box on `only`, when that is not
 // -1), if any: the man stands next to the box, steps away from it, and the box follows him.
 // `only` then names the box's new square. A pull that leaves the man less than
-// `min_reach_percent` of the open floor is taken back: he would stay shut in there.
-bool pull_once(Room& room, std::mt19937& random, int32_t& man, int32_t& only,
-               int min_reach_percent) {
+// `min_reach_percent` of the open floor is taken back: he would stay shut in there. With
+// `steps`, `away_percent` of the pulls go, where some can, among those that carry the box
+// farther from its target.
+bool pull_once(Room& room, std::mt19937& random, int32_t& man, int32_t& only, int min_reach_percent,
+               const TargetSteps* steps, int away_percent) {
     const std::vector<uint8_t> reached = room.reach(man);
-    std::vector<std::pair<int32_t, int>> pulls;
+    std::vector<std::pair<int32_t, int>> pulls, away;
     for (int32_t square = 0; square < room.board.square_count(); ++square) {
         if (!room.box[square] || (only >= 0 && square != only)) continue;
         for (int direction = 0; direction < 4; ++direction) {
             const int32_t stand = room.board.neighbour(square, direction);
             if (!reached[stand] || !room.open(room.board.neighbour(stand, direction))) continue;
             pulls.emplace_back(square, direction);
+            if (steps != nullptr &&
+                distance_from_origin(room, steps, stand, room.origin[square]) >
+                    distance_from_origin(room, steps, square, room.origin[square]))
+                away.emplace_back(square, direction);
         }
     }
     if (pulls.empty()) return false;
+    if (!away.empty() && pick(random, 100) < away_percent) pulls.swap(away);
     const auto [box, direction] = pulls[pick(random, static_cast<int32_t>(pulls.size()))];
     const int32_t stand = room.board.neighbour(box, direction);
     room.box[box] = 0;
@@ -315,20 +350,28 @@ bool make_pulled_level(uint32_t seed, const PulledLevelShape& shape, TLevel& lev
     }
     int32_t man = floor[pick(random, static_cast<int32_t>(floor.size()))];
     if (shape.roomiest_start) man = roomiest_square(room, floor);
+    const bool pull_away = shape.pull_away_percent > 0;
+    const TargetSteps steps = pull_away ? steps_from_targets(room) : TargetSteps();
+    const TargetSteps* away_steps = pull_away ? &steps : nullptr;
     int32_t pulled = -1;
     int run_left = 0;
-    // Every position passed through is pulled back from the solved one, so any may be kept.
-    Room farthest = room;
+    // Every position passed through is pulled back from the solved one, so any may be kept. The
+    // walls and targets stay as they are: only the boxes and where each began are kept.
+    std::vector<uint8_t> farthest_boxes = room.box;
+    std::vector<int32_t> farthest_origins = room.origin;
     int32_t farthest_man = man;
     int64_t farthest_distance = 0;
     for (int pull = 0; pull < shape.pulls; ++pull) {
         if (run_left == 0) pulled = -1;
-        if (!pull_once(room, random, man, pulled, shape.min_reach_percent)) pulled = -1;
+        if (!pull_once(room, random, man, pulled, shape.min_reach_percent, away_steps,
+                       shape.pull_away_percent))
+            pulled = -1;
         if (shape.keep_farthest && pulled >= 0) {
-            const int64_t distance = distance_from_origins(room);
+            const int64_t distance = distance_from_origins(room, away_steps);
             if (distance >= farthest_distance) {
                 farthest_distance = distance;
-                farthest = room;
+                farthest_boxes = room.box;
+                farthest_origins = room.origin;
                 farthest_man = man;
             }
         }
@@ -337,7 +380,8 @@ bool make_pulled_level(uint32_t seed, const PulledLevelShape& shape, TLevel& lev
         wander(room, random, man);
     }
     if (shape.keep_farthest) {
-        room = farthest;
+        room.box = farthest_boxes;
+        room.origin = farthest_origins;
         man = farthest_man;
     }
     if (shape.drop_placed_boxes) drop_placed_boxes(room);

@@ -41,6 +41,11 @@ struct PulledLevelShape {
     // boxes off targets and, among those, the boxes farthest from where they began, rather
     // than from the last.
     bool keep_farthest = false;
+    // Percent of the pulls that, where some can, carry the box farther from its target in steps
+    // over the floor, rather than any way at all: boxes are taken across rooms instead of
+    // wandering round their targets. The farthest position is then the one whose boxes are
+    // the most steps from their targets in all.
+    int pull_away_percent = 0;
 };
 
 // False when this seed gave a level already solved or a room too small for the boxes; the
