@@ -19,7 +19,7 @@ for options in "--count abc" "--seed 12x" "--boxes -3" "--states 999999999999999
 done
 
 for options in "--room winding" "--targets middle" "--push-weight 0" "--push-weight x" \
-    "--proof-positions 0" "--min-pushes -1"; do
+    "--proof-positions 0" "--min-pushes -1" "--proof-memory 0"; do
     err=$(timeout 10 "$tool" climb $options 2>&1 >/dev/null)
     code=$?
     [ "$code" = 2 ] && [[ "$err" == usage:* ]] || fail "climb $options: exit $code, said '$err'"

@@ -15,7 +15,7 @@
 //                           [--beam N] [--time SECONDS] [--positions N]
 //                           [--targets strewn|clustered|end] [--room pieces|serpentine]
 //                           [--proof-positions N] [--push-weight W] [--min-pushes N]
-//                           [--positions-weight W] [--hard N]
+//                           [--positions-weight W] [--hard N] [--proof-memory MB]
 //       Writes `count` tight levels, one climb per seed (climb.h): a small room with many boxes,
 //       changed `steps` times, each change kept when the solver's proof says the level got no
 //       easier; its idle floor walled in. --density bounds the floor per box (4-7 by default),
@@ -28,7 +28,9 @@
 //       --positions-weight what a power of ten of positions counts for (10), --min-pushes drops
 //       shorter levels. --hard N makes the hard end: a level the proof cannot finish is judged
 //       on a solution the finding searches give, and a level is kept only when its proof needs
-//       N positions or more, or runs out. One line for each level on standard error.
+//       N positions or more, or runs out. --proof-memory is each proof's memory (512 MB by
+//       default; the checker's 1024 lets the hard end keep levels proven at two million positions
+//       and more). One line for each level on standard error.
 //   pushwell-levelgen wall-in [--time SECONDS] FILE
 //       Writes the levels of FILE with the floor their optimal solutions leave idle walled in.
 //   pushwell-levelgen verify [--time SECONDS] FILE...
@@ -80,7 +82,7 @@ int usage() {
            "                          [--states N] [--beam N] [--time SECONDS] [--positions N]\n"
            "                          [--targets strewn|clustered|end] [--room pieces|serpentine]\n"
            "                          [--proof-positions N] [--push-weight W] [--min-pushes N]\n"
-           "                          [--positions-weight W] [--hard N]\n"
+           "                          [--positions-weight W] [--hard N] [--proof-memory MB]\n"
            "       pushwell-levelgen wall-in [--time SECONDS] FILE\n"
            "       pushwell-levelgen verify [--time SECONDS] FILE...\n"
            "       pushwell-levelgen order TABLE FILE\n"
@@ -289,6 +291,9 @@ int climb(int argc, char** argv) {
         } else if (option == "--positions") {
             fine = parse_count(value, LLONG_MAX, number);
             options.positions_cap = static_cast<int64_t>(number);
+        } else if (option == "--proof-memory") {
+            fine = parse_count(value, 1 << 20, number) && number > 0;
+            options.proof_limits.memory_bytes = static_cast<int64_t>(number) * 1024 * 1024;
         } else if (option == "--proof-positions") {
             fine = parse_count(value, LLONG_MAX, number) && number > 0;
             options.proof_limits.positions = static_cast<int64_t>(number);
