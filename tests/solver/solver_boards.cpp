@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/board_text.h"
 
 SolverBoard board_of_map(const std::string& map) {
@@ -33,4 +35,26 @@ TLevel crowded_room() {
     }
     level.set_start(1, 1);
     return level;
+}
+
+std::string random_small_map(std::mt19937& random) {
+    const int width = 7, height = 6, box_count = 3;
+    std::string map;
+    std::vector<size_t> inner;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const bool border = x == 0 || y == 0 || x == width - 1 || y == height - 1;
+            map += border || random() % 100 < 15 ? '#' : ' ';
+            if (map.back() == ' ') inner.push_back(map.size() - 1);
+        }
+        map += '\n';
+    }
+    if (inner.size() < 2 * box_count + 1) return "";
+    std::shuffle(inner.begin(), inner.end(), random);
+    std::vector<size_t> spots(inner.begin(), inner.end() - 1);
+    std::shuffle(spots.begin(), spots.end(), random);
+    for (int b = 0; b < box_count; ++b) map[inner[b]] = '$';
+    for (int t = 0; t < box_count; ++t) map[spots[t]] = map[spots[t]] == '$' ? '*' : '.';
+    map[inner.back()] = '@';
+    return map;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -17,3 +18,8 @@ std::vector<uint8_t> occupied_by(const SolverBoard& board, const std::vector<int
 // A 50 x 50 open room with 40 boxes spread over it and their targets in rows below: far too
 // many positions for any search to finish within a small memory limit.
 TLevel crowded_room();
+
+// A 7 x 6 board with a few walls strewn inside, three boxes, their targets and the man, drawn
+// from `random`: the small boards the dead-end rules are swept over against the exhaustive
+// search. Empty when too little floor is left for them.
+std::string random_small_map(std::mt19937& random);

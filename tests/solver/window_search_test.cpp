@@ -84,24 +84,8 @@ TEST(WindowSearch, EveryPositionHeldByAGroupOnSmallRandomBoardsIsUnsolvable) {
     std::mt19937 random(7);
     int claims = 0, boards = 0;
     for (int attempt = 0; attempt < 600; ++attempt) {
-        const int width = 7, height = 6, box_count = 3;
-        std::string map;
-        std::vector<size_t> inner;
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                const bool border = x == 0 || y == 0 || x == width - 1 || y == height - 1;
-                map += border || random() % 100 < 15 ? '#' : ' ';
-                if (map.back() == ' ') inner.push_back(map.size() - 1);
-            }
-            map += '\n';
-        }
-        if (inner.size() < 2 * box_count + 1) continue;
-        std::shuffle(inner.begin(), inner.end(), random);
-        std::vector<size_t> spots(inner.begin(), inner.end() - 1);
-        std::shuffle(spots.begin(), spots.end(), random);
-        for (int b = 0; b < box_count; ++b) map[inner[b]] = '$';
-        for (int t = 0; t < box_count; ++t) map[spots[t]] = map[spots[t]] == '$' ? '*' : '.';
-        map[inner.back()] = '@';
+        const std::string map = random_small_map(random);
+        if (map.empty()) continue;
         const auto collection = import_text("; 1\n'x\n" + map + "\n");
         SolverBoard board;
         if (collection->level_count() != 1 || !board.load(*collection->get_level(0))) continue;
