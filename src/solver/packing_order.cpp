@@ -10,41 +10,10 @@ namespace {
 constexpr double pull_plan_share = 0.1;
 constexpr double pull_plan_seconds = 2.0;
 constexpr int64_t pull_plan_positions = 50000;
-
-// Whether the targets lie together, each within two steps of another over the floor: one room
-// of targets, which the layers order well.
-bool targets_together(const SolverBoard& board) {
-    const std::vector<int32_t>& targets = board.targets();
-    if (targets.empty()) return true;
-    std::vector<int32_t> depth(board.square_count(), -1), group{targets.front()}, near;
-    std::vector<uint8_t> joined(board.square_count(), 0);
-    joined[targets.front()] = 1;
-    for (size_t head = 0; head < group.size(); ++head) {
-        near.assign(1, group[head]);
-        depth[group[head]] = 0;
-        for (size_t at = 0; at < near.size(); ++at) {
-            const int32_t square = near[at];
-            if (board.is_target(square) && !joined[square]) {
-                joined[square] = 1;
-                group.push_back(square);
-            }
-            if (depth[square] == 2) continue;
-            for (int direction = 0; direction < 4; ++direction) {
-                const int32_t next = board.neighbour(square, direction);
-                if (!board.is_free(next) || depth[next] >= 0) continue;
-                depth[next] = depth[square] + 1;
-                near.push_back(next);
-            }
-        }
-        for (int32_t square : near) depth[square] = -1;
-    }
-    return group.size() == targets.size();
-}
 }  // namespace
 
 PackingOrder::PackingOrder(const SolverBoard& board, const SolveLimits& limits, SearchTies ties)
     : PackingOrder(board) {
-    if (!layers_stuck && targets_together(board)) return;
     SolveLimits share = limits;
     share.seconds = std::min(limits.seconds * pull_plan_share, pull_plan_seconds);
     share.positions = std::min(limits.positions, pull_plan_positions);
@@ -81,7 +50,6 @@ PackingOrder::PackingOrder(const SolverBoard& board)
             }
         }
         // Boxes no pull can free share the deepest layer.
-        layers_stuck = freed.empty();
         if (freed.empty() || layer == most_layers) {
             for (size_t t = 0; t < targets.size(); ++t) {
                 if (layers[t] < 0) layers[t] = layer;

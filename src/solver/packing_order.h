@@ -12,16 +12,16 @@
 // pull off first are layer 0, those freed by their going layer 1, and so on: a target of a
 // deeper layer sits further into a room of targets and is better filled before the shallower
 // ones close the way to it. The layers take the man to finish where he starts and let every
-// pulled box vanish; where the targets lie apart, in several rooms, or where from his start
-// he could pull nothing, the plan found backwards (pull_plan.h) takes over when it clears the
-// board: it tries every stretch of floor he could finish in and brings every box in from where
-// the boxes start, parking it on the way where it must. Only the finding searches' order uses
-// it; it proves nothing.
+// pulled box vanish, so the plan found backwards (pull_plan.h) takes over wherever it clears
+// the board: it tries every stretch of floor he could finish in and brings every box in from
+// where the boxes start, parking it on the way where it must. It orders a room of targets too,
+// and better: boxes come in through the passages they really use, not from where the man
+// happens to start. Only the finding searches' order uses it; it proves nothing.
 class PackingOrder {
   public:
     // The layers alone.
     explicit PackingOrder(const SolverBoard& board);
-    // The plan found backwards, within a share of `limits`, where the layers fall short.
+    // The plan found backwards, within a share of `limits`, where it clears the board.
     PackingOrder(const SolverBoard& board, const SolveLimits& limits, SearchTies ties = {});
 
     // How many of the sorted `boxes` stand on targets that are better filled later than some
@@ -38,8 +38,5 @@ class PackingOrder {
     std::vector<int32_t> layers;        // by target index
     std::vector<int32_t> target_index;  // by square; -1 off the targets
     StepPlan plan;
-    // From where the man starts, with every target filled, some boxes could not be pulled off:
-    // the layers do not order them.
-    bool layers_stuck = false;
     mutable std::vector<uint8_t> filled;
 };
