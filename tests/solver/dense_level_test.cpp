@@ -45,7 +45,7 @@ TEST(DenseLevels, KeepToTheirShape) {
         uint32_t seed;
         bool packed;
     };
-    for (const Seed& each : {Seed{39, true}, Seed{101, true}, Seed{106, false}, Seed{131, false}}) {
+    for (const Seed& each : {Seed{39, true}, Seed{101, true}, Seed{563, false}, Seed{572, false}}) {
         SCOPED_TRACE("dense level seed " + std::to_string(each.seed));
         TLevel level;
         ASSERT_TRUE(make_dense_level(each.seed, each.packed, level));
