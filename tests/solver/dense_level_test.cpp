@@ -25,6 +25,7 @@ TEST(LevelMeasures, CountRoomsFloorAndBoxes) {
     EXPECT_EQ(measures.floor, 18);
     EXPECT_EQ(measures.rooms, 2);
     EXPECT_EQ(measures.target_steps, 1);
+    EXPECT_EQ(measures.target_rooms, 2);
 
     // The steps to the nearest target go round the walls, not straight across them.
     const TPlayLevel walled = board_from({
@@ -44,7 +45,7 @@ TEST(DenseLevels, KeepToTheirShape) {
         uint32_t seed;
         bool packed;
     };
-    for (const Seed& each : {Seed{39, true}, Seed{101, true}, Seed{1, false}, Seed{4, false}}) {
+    for (const Seed& each : {Seed{39, true}, Seed{101, true}, Seed{563, false}, Seed{572, false}}) {
         SCOPED_TRACE("dense level seed " + std::to_string(each.seed));
         TLevel level;
         ASSERT_TRUE(make_dense_level(each.seed, each.packed, level));
@@ -59,5 +60,9 @@ TEST(DenseLevels, KeepToTheirShape) {
         EXPECT_GE(measures.floor, 4 * measures.boxes);
         EXPECT_LE(measures.floor, 7 * measures.boxes);
         EXPECT_GE(measures.rooms, 2);
+        // Strewn targets lie in two rooms or more, however many boxes were left home.
+        if (!each.packed) {
+            EXPECT_GE(measures.target_rooms, 2);
+        }
     }
 }

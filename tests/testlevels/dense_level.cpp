@@ -29,24 +29,32 @@ PulledLevelShape dense_shape(uint32_t seed, bool goal_room) {
     shape.height = high + 2;
     shape.goal_room = goal_room;
 
-    // Each passage takes a few squares of the floor; the rest is shared out unevenly.
+    // Each passage takes a few squares of the floor.
     const int room_floor = floor - 2 * (rooms - 1);
-    std::vector<int> weights;
-    int total = 0;
-    for (int room = 0; room < rooms; ++room) total += weights.emplace_back(2 + pick(random, 3));
-    for (int room = 0; room < rooms; ++room) {
-        shape.room_floors.push_back(std::max(12, room_floor * weights[room] / total));
-    }
     if (shape.goal_room) {
-        // The targets fill most of the room they are packed in, as in expert levels: the
-        // boxes pulled out of it are few, so many boards are tried for each seed.
+        // The rest is shared out unevenly; the targets fill most of the room they are packed
+        // in, as in expert levels: the boxes pulled out of it are few, so many boards are
+        // tried for each seed.
+        std::vector<int> weights;
+        int total = 0;
+        for (int room = 0; room < rooms; ++room) total += weights.emplace_back(2 + pick(random, 3));
+        for (int room = 0; room < rooms; ++room) {
+            shape.room_floors.push_back(std::max(12, room_floor * weights[room] / total));
+        }
         shape.room_floors[0] = shape.boxes * 3 / 2;
     } else {
-        // Targets in groups of nine to eleven, each filling a good part of its room, in two or
-        // three rooms: boxes cross passages to reach them, and a group is packed in order, not
-        // one box at a time wherever it stands. The pulls carry the boxes away from their
-        // targets, so that few are left a push or two from home.
-        shape.target_group = 9 + pick(random, 3);
+        // Targets in two or three groups, each filling two thirds of a small room of its own:
+        // expert levels have several goal areas, each packed in an order of its own, and
+        // looser rooms proved hardly harder than targets strewn anywhere. The boxes are pulled
+        // out into the one or two rooms left, crossing passages, and away from their targets,
+        // so that few are left a push or two from home.
+        const int store_rooms = 1 + pick(random, rooms - 2);
+        const int goal_rooms = rooms - store_rooms;
+        shape.target_group = (shape.boxes + goal_rooms - 1) / goal_rooms;
+        const int goal_floor = shape.target_group * 3 / 2;
+        const int store_floor = (room_floor - goal_rooms * goal_floor) / store_rooms;
+        shape.room_floors.assign(goal_rooms, goal_floor);
+        shape.room_floors.insert(shape.room_floors.end(), store_rooms, std::max(12, store_floor));
         shape.pull_away_percent = 100;
     }
     shape.pulls = 10000;
@@ -70,8 +78,12 @@ bool make_board(uint32_t seed, bool goal_room, TLevel& level) {
     // Strewn targets lie in several rooms, so the nearest is seldom far: boxes must still be
     // four and a half steps from one on the average, or the level is mostly short pushes home.
     if (!goal_room && measures.target_steps * 10 < 45 * measures.boxes) return false;
-    return pushed >= 16 && measures.boxes <= 24 && measures.floor >= 4 * measures.boxes &&
-           measures.floor <= 7 * pushed && measures.rooms >= 2;
+    // Boxes left home are taken away with their targets, which may empty a goal room.
+    if (!goal_room && measures.target_rooms < 2) return false;
+    // Strewn levels ask for more boxes: those with few proved the easy ones.
+    return pushed >= (goal_room ? 16 : 18) && measures.boxes <= 24 &&
+           measures.floor >= 4 * measures.boxes && measures.floor <= 7 * pushed &&
+           measures.rooms >= 2;
 }
 }  // namespace
 

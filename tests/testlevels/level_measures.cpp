@@ -69,10 +69,16 @@ LevelMeasures measure_level(const TLevel& level) {
         for (int32_t at : block) room[at] = 1;
     }
     for (int32_t square = 0; square < count; ++square) {
-        if (room[square] && !seen[square]) {
-            ++measures.rooms;
-            flood(board, room, square, seen);
+        if (!room[square] || seen[square]) continue;
+        ++measures.rooms;
+        std::vector<uint8_t> within(count, 0);
+        flood(board, room, square, within);
+        bool holds_target = false;
+        for (int32_t at = 0; at < count; ++at) {
+            seen[at] |= within[at];
+            holds_target = holds_target || (within[at] && board.is_target(at));
         }
+        measures.target_rooms += holds_target ? 1 : 0;
     }
     return measures;
 }

@@ -253,13 +253,14 @@ void drop_placed_boxes(Room& room) {
 }
 
 // Places `count` boxes on targets in groups of up to `group`, each group packed around a random
-// square of a random room (`room_of` gives each square's room, -1 outside any). False when some
-// group finds its room full.
+// square of its room: the first group in the first room, the next in the next, and so on
+// (`room_of` gives each square's room, -1 outside any). False when some group finds its room
+// full.
 bool place_target_groups(Room& room, std::mt19937& random, int count, int group,
                          const std::vector<int>& room_of, std::vector<int32_t>& floor) {
     const int rooms = *std::max_element(room_of.begin(), room_of.end()) + 1;
     for (int placed = 0; placed < count;) {
-        const int chosen = pick(random, rooms);
+        const int chosen = placed / group % rooms;
         std::vector<uint8_t> within(room_of.size(), 0);
         bool any = false;
         for (size_t square = 0; square < room_of.size(); ++square) {

@@ -27,9 +27,9 @@ struct PulledLevelShape {
     // Targets packed together as one room of targets around a random square, rather than
     // scattered over the floor.
     bool goal_room = false;
-    // Scattered targets lie instead in groups of about this many, each group within one room of
-    // a carved board, so that boxes are carried through passages from room to room; 0 leaves
-    // them scattered one by one.
+    // Scattered targets lie instead in groups of up to this many, each group within one room of
+    // a carved board, the first group in the first room, the next in the next, so that boxes
+    // are carried through passages from room to room; 0 leaves them scattered one by one.
     int target_group = 0;
     // Most boxes that may still stand on targets when the pulls are done; more and the seed
     // gives no level.
