@@ -7,7 +7,9 @@
 #            level number, so a collection is put in order once, by `pushwell-levelgen order`,
 #            before it first ships.
 #   compare: holds the results to docs/measures.tsv: a level proven optimal there must be proven
-#            again with the same counts and positions, any other must at least be solved
+#            again with the same pushes, any other must at least be solved. Moves and positions
+#            may differ: they follow the finding searches, which may meet the proof's bound
+#            sooner with another solution of as few pushes.
 # Usage: measure_library.sh BUILD_DIR write|compare
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -35,7 +37,7 @@ compare)
             key = $1 FS $2
             split(kept[key], was, FS)
             if (!(key in kept)) { print key ": not in docs/measures.tsv"; bad++ }
-            else if (was[4] == "optimal" && ($4 != "optimal" || $5 != was[5] || $6 != was[6] || $8 != was[8])) {
+            else if (was[4] == "optimal" && ($4 != "optimal" || $6 != was[6])) {
                 print key ": " $4 ", " $5 " moves, " $6 " pushes, " $8 " positions; the table says " \
                     was[4] ", " was[5] ", " was[6] ", " was[8]
                 bad++
